@@ -1,0 +1,18 @@
+// Free-form (list-directed) reading of the first value of a text: items are
+// separated by blanks, commas or a slash. Anything that is not a complete
+// number of the asked type (trailing letters, inf, nan, hexadecimal, a value
+// out of range, a leading comma or slash, no item at all) is a read failure.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace gral {
+
+bool read_int(std::string_view text, std::int32_t& value);
+bool read_real(std::string_view text, float& value);
+
+// True when the text holds nothing but blanks (a line with no value).
+bool holds_no_value(std::string_view text);
+
+}  // namespace gral

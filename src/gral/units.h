@@ -1,0 +1,39 @@
+// The unit layer: the system's numbered units (5 keyboard, 6 screen, 15
+// command file, 20 colour table, 50 plot file, 99 host-fact files) mapped to
+// streams. Every record written or read by the system passes through here, so
+// tests can bind units 5 and 6 to string streams and run whole dialogues.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace gral {
+
+// Units 5 and 6 to the given streams (tests); every file unit is closed.
+void bind_console(std::istream& in, std::ostream& out);
+// Units 5 and 6 back to the process's standard input and output.
+void bind_standard_console();
+
+// Writes one record and its newline. Writing to a unit that is not open is
+// silently dropped.
+void write_record(int unit, std::string_view record);
+
+// Reads one record without its newline; nullopt at end of input or on a read
+// error. Standard output is flushed before the keyboard is read.
+std::optional<std::string> read_record(int unit);
+
+// Opens a sequential text file on a unit. status: "old", "new", "unknown",
+// "replace", "scratch"; action: "read", "write", "readwrite" or blank for the
+// platform default (read and write). Returns false when it cannot be opened.
+bool open_unit(int unit, const std::string& name, std::string_view status, std::string_view action);
+void close_unit(int unit);
+bool unit_is_open(int unit);
+
+// Writes pending output of every unit.
+void flush_units();
+// Closes every file unit (5 and 6 stay bound).
+void close_file_units();
+
+}  // namespace gral

@@ -1,0 +1,5 @@
+#include "stress/program.h"
+
+int main() {
+  return run_varnholt_pk();
+}
