@@ -50,9 +50,40 @@ std::string fmt_i(std::int64_t v, int w) {
   return right(std::to_string(v), w);
 }
 
+namespace {
+
+// Fixed form without printf: a float times 10**d (d <= 8) is exact in a
+// double (24 + 19 significant bits), so rounding that product to the nearest
+// integer, ties to even, rounds the float's exact binary value. Plot files
+// write a coordinate per field, so this path carries most of the output.
+bool fixed_fast(float v, int d, std::string& out) {
+  static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+  if (d > 8) return false;
+  double scaled = std::fabs(static_cast<double>(v)) * kPow10[d];
+  if (!(scaled < 9.0e18)) return false;
+  auto n = static_cast<std::uint64_t>(std::nearbyint(scaled));
+  char digits[32];
+  int len = 0;
+  do {
+    digits[len++] = static_cast<char>('0' + n % 10);
+    n /= 10;
+  } while (n != 0);
+  while (len < d + 1) digits[len++] = '0';  // at least "0." before the decimals
+  out.clear();
+  if (std::signbit(v)) out += '-';
+  for (int i = len - 1; i >= d; --i) out += digits[i];
+  out += '.';
+  for (int i = d - 1; i >= 0; --i) out += digits[i];
+  return true;
+}
+
+}  // namespace
+
 std::string fmt_f(float v, int w, int d) {
   if (!std::isfinite(v)) return non_finite(v, w);
   if (d < 0) d = 0;
+  std::string fast;
+  if (fixed_fast(v, d, fast)) return fit_fixed(std::move(fast), w);
   char buf[512];
   std::snprintf(buf, sizeof buf, "%#.*f", d, static_cast<double>(v));
   return fit_fixed(buf, w);

@@ -1,10 +1,11 @@
-#include "gral/format.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <limits>
 
+#include "gral/format.h"
 #include "gral/freeform.h"
 
 using gral::fmt_e;
@@ -18,9 +19,9 @@ TEST(Formatter, FixedFieldsRoundTiesToEvenOnTheBinaryValue) {
     int w, d;
     const char* want;
   } cases[] = {
-      {0.125f, 5, 2, " 0.12"},  {0.375f, 6, 2, "  0.38"},  {212.625f, 7, 2, " 212.62"},
-      {2.5f, 3, 0, " 2."},      {3.5f, 3, 0, " 4."},       {100.0f, 4, 0, "100."},
-      {-0.001f, 5, 2, "-0.00"}, {0.5f, 4, 3, ".500"},      {-0.5f, 5, 3, "-.500"},
+      {0.125f, 5, 2, " 0.12"},  {0.375f, 6, 2, "  0.38"},   {212.625f, 7, 2, " 212.62"},
+      {2.5f, 3, 0, " 2."},      {3.5f, 3, 0, " 4."},        {100.0f, 4, 0, "100."},
+      {-0.001f, 5, 2, "-0.00"}, {0.5f, 4, 3, ".500"},       {-0.5f, 5, 3, "-.500"},
       {0.5f, 3, 3, "***"},      {12345.6f, 6, 1, "******"}, {24.819f, 8, 3, "  24.819"},
       {0.0f, 6, 3, " 0.000"},   {1.0f, 1, 0, "*"},
   };
@@ -81,11 +82,23 @@ TEST(FreeForm, IntegersAndTheirFailures) {
     bool ok;
     int value;
   } cases[] = {
-      {"7", true, 7},          {"  -12", true, -12}, {"+3", true, 3},       {"7 8", true, 7},
-      {"7,8", true, 7},        {"7/", true, 7},      {"2147483647", true, 2147483647},
-      {"2147483648", false, 0}, {"7abc", false, 0},  {"7.5", false, 0},    {"abc", false, 0},
-      {",7", false, 0},        {"/", false, 0},      {"", false, 0},       {"    ", false, 0},
-      {"0x10", false, 0},      {"-", false, 0},
+      {"7", true, 7},
+      {"  -12", true, -12},
+      {"+3", true, 3},
+      {"7 8", true, 7},
+      {"7,8", true, 7},
+      {"7/", true, 7},
+      {"2147483647", true, 2147483647},
+      {"2147483648", false, 0},
+      {"7abc", false, 0},
+      {"7.5", false, 0},
+      {"abc", false, 0},
+      {",7", false, 0},
+      {"/", false, 0},
+      {"", false, 0},
+      {"    ", false, 0},
+      {"0x10", false, 0},
+      {"-", false, 0},
   };
   for (const auto& c : cases) {
     std::int32_t v = -999;
@@ -104,11 +117,11 @@ TEST(FreeForm, RealsInEveryFormAndTheirFailures) {
     bool ok;
     float value;
   } cases[] = {
-      {"2.5", true, 2.5f},    {"7", true, 7.0f},       {".5", true, 0.5f},    {"5.", true, 5.0f},
-      {"-1e3", true, -1000.f}, {"1.5D2", true, 150.0f}, {"2d-1", true, 0.2f},  {"+0.85 x", true, 0.85f},
-      {"0.1", true, 0.1f},    {"inf", false, 0},       {"nan", false, 0},     {"1e39", false, 0},
-      {"1e", false, 0},       {".", false, 0},         {"1.2.3", false, 0},   {"0x1p3", false, 0},
-      {"3abc", false, 0},     {",2", false, 0},
+      {"2.5", true, 2.5f},     {"7", true, 7.0f},       {".5", true, 0.5f},   {"5.", true, 5.0f},
+      {"-1e3", true, -1000.f}, {"1.5D2", true, 150.0f}, {"2d-1", true, 0.2f}, {"+0.85 x", true, 0.85f},
+      {"0.1", true, 0.1f},     {"inf", false, 0},       {"nan", false, 0},    {"1e39", false, 0},
+      {"1e", false, 0},        {".", false, 0},         {"1.2.3", false, 0},  {"0x1p3", false, 0},
+      {"3abc", false, 0},      {",2", false, 0},
   };
   for (const auto& c : cases) {
     float v = -999.0f;
@@ -117,4 +130,30 @@ TEST(FreeForm, RealsInEveryFormAndTheirFailures) {
       EXPECT_EQ(v, c.value) << c.text;
     }
   }
+}
+
+TEST(Formatter, FixedFormAgreesWithPrintfOnManyValues) {
+  // The fixed form has its own fast path; it must round exactly as printf
+  // does on the float's binary value, ties to even, sign of zero kept.
+  std::uint32_t state = 12345u;
+  auto next = [&state] {
+    state = state * 1664525u + 1013904223u;
+    return state;
+  };
+  for (int i = 0; i < 200000; ++i) {
+    std::uint32_t bits = next();
+    float v;
+    static_assert(sizeof v == sizeof bits);
+    std::memcpy(&v, &bits, sizeof v);
+    if (!std::isfinite(v) || std::fabs(v) > 1e9f)
+      v = static_cast<float>(static_cast<std::int32_t>(bits)) / 1024.0f;
+    int d = static_cast<int>(next() % 9);
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "%#.*f", d, static_cast<double>(v));
+    std::string want = buf;
+    ASSERT_EQ(fmt_f(v, static_cast<int>(want.size()), d), want) << v << " d=" << d;
+  }
+  EXPECT_EQ(fmt_f(-0.0f, 5, 2), "-0.00");
+  EXPECT_EQ(fmt_f(0.005f, 4, 2), "0.00");  // 0.005f lies just below 0.005
+  EXPECT_EQ(fmt_f(1e20f, 24, 2), "100000002004087734272.00");
 }
