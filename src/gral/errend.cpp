@@ -1,7 +1,155 @@
 #include "gral/errend.h"
 
-// Stubs until the error endings are built.
-void errortailstop(std::int32_t) {}
-void crevin3(float&, float, float, std::string_view, std::string_view, std::int32_t, std::int32_t& ier) {
+#include <string>
+
+#include "gral/format.h"
+#include "gral/frames.h"
+#include "gral/pictures.h"
+#include "gral/prompts.h"
+#include "gral/runend.h"
+#include "gral/text.h"
+#include "records/sio.h"
+
+namespace {
+
+constexpr Stamp kCrevin3{"crevin3    ", " 4.0", "2024-02-13"};
+
+void say(std::string_view line) {
+  gral::put1x(iocom.IUNERROUT, line);
+}
+
+// The error questions are put on the error units, so they are answered at
+// the keyboard even while a command file stands in for standard input. The
+// answer starts as yes and is its own default.
+bool ask(std::string_view question) {
+  bool answer = true;
+  std::int32_t status = 0;
+  inlogicdef2(answer, question, answer, iocom.IUNERRIN, iocom.IUNERROUT, status);
+  return answer;
+}
+
+// An error that stops the run still finishes an open plot, so nothing drawn
+// is lost, and reports failure through the exit status; no trailer follows.
+[[noreturn]] void stop_run() {
+  errortail00();
+  gral::end_run(1, false);
+}
+
+void copy_advice() {
+  say("Copying the above information");
+  say("and sending it to the program author");
+  say("might be helpful");
+}
+
+}  // namespace
+
+void errortailstop(std::int32_t igrav) {
+  switch (igrav) {
+    case 0:
+      say("RECOVERABLE ERROR ==> RESUMING EXECUTION ADVISED");
+      if (ask("RESUME")) {
+        say("RESUMING EXECUTION");
+        errortail00();
+        return;
+      }
+      say("EXECUTION STOPPED BY USER");
+      say("AFTER RECOVERABLE ERROR");
+      stop_run();
+    case 1:
+      sorryface();
+      say("UNRECOVERABLE ERROR ==> QUITTING ADVISED");
+      if (ask("STOP  ")) {
+        say("EXECUTION STOPPED BY USER");
+        say("AFTER UNRECOVERABLE ERROR");
+        copy_advice();
+        stop_run();
+      }
+      say("ENTERING THE TWILIGHT ZONE OF COMPUTING !");
+      say("THE VALIDITY OF WHAT FOLLOWS IS QUESTIONABLE");
+      say("RESUMING EXECUTION");
+      errortail00();
+      return;
+    case 2:
+      sorryface();
+      say("UNRECOVERABLE ERROR");
+      say("EXECUTION STOPPED BY PROGRAM");
+      copy_advice();
+      stop_run();
+    default:
+      return;
+  }
+}
+
+void crevin3(float& value, float vmin, float vmax, std::string_view name, std::string_view routine,
+             std::int32_t gravity, std::int32_t& ier) {
+  const int u = iocom.IUNERROUT;
+  const bool valid = (gravity >= 0 && gravity <= 4) || (gravity >= 10 && gravity <= 14);
+  const bool reset = gravity >= 10 && gravity <= 14;
+  if (!valid) {
+    warninghead(kCrevin3);
+    gral::put(u, gral::Rec().X().A("gravity =").X().I(gravity, 3).X().A("not in [0,4]U[10,14]"));
+    say("==> Do as if gravity = 3");
+    warningtail00();
+  }
+
   ier = 0;
+  // Written as two comparisons so that a NaN, which compares neither way,
+  // passes as inside.
+  const bool below = value < vmin;
+  const bool above = value > vmax;
+  if (!below && !above) return;
+
+  if (gravity == 0 || gravity == 10) {
+    warninghead(kCrevin3);
+  } else {
+    errorhead(kCrevin3);
+  }
+  const std::string label = gral::trimmed(name) + " =";
+  gral::put(u, gral::Rec().X().A("Problem in subroutine:").X().A(gral::trimmed(routine)));
+  gral::put(u, gral::Rec().X().A("Gravity level [0-4]U[10,14] =").X().I(gravity, 3));
+  gral::put(u, gral::Rec()
+                   .X()
+                   .A(label)
+                   .X()
+                   .G(value, 14, 4)
+                   .X()
+                   .A("outside [")
+                   .X()
+                   .G(vmin, 14, 4)
+                   .X()
+                   .A(",")
+                   .X()
+                   .G(vmax, 14, 4)
+                   .X()
+                   .A("]"));
+  const float bound = below ? vmin : vmax;
+  gral::put(u, gral::Rec().X().A(label).X().G(value, 14, 4).X().A(below ? "<" : ">").X().G(bound, 14, 4));
+  if (reset) value = bound;
+  ier = below ? 1 : 2;
+  const std::string verdict = (reset ? "==> RESET " : "==> UNALTERED ") + label;
+  gral::put(u, gral::Rec().X().A(verdict).X().G(value, 14, 4));
+
+  switch (gravity) {
+    case 0:
+    case 10:
+      warningtail00();
+      break;
+    case 1:
+    case 11:
+      errortail00();
+      break;
+    case 2:
+    case 3:
+    case 4:
+      errortailstop(gravity - 2);
+      break;
+    case 12:
+    case 13:
+    case 14:
+      errortailstop(gravity - 12);
+      break;
+    default:
+      errortailstop(1);
+      break;
+  }
 }
