@@ -1,1 +1,0 @@
-// Filled in as the library is built; the target exists so the link graph stands.

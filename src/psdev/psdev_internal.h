@@ -1,0 +1,28 @@
+// What the parts of the device interface share: the open state of the plot
+// file and the one way a line or a number reaches it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "gral/format.h"
+#include "gral/frames.h"
+
+namespace psdev::detail {
+
+// Set only after the plot file really opened, cleared when it is closed.
+extern bool file_open;
+
+// One line of the plot file.
+void emit(std::string_view line);
+void emit(const gral::Rec& rec);
+
+// A coordinate or width as it is written into the file: two decimals in the
+// smallest width of at most 10 characters.
+std::string num(float v);
+
+// Warning frame for a primitive that is not drawn because a value it holds
+// cannot be written into the file.
+void not_drawn(const Stamp& stamp, std::string_view why);
+
+}  // namespace psdev::detail
