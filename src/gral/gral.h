@@ -8,6 +8,7 @@
 #include "gral/format.h"
 #include "gral/frames.h"
 #include "gral/freeform.h"
+#include "gral/hostfacts.h"
 #include "gral/matrix.h"
 #include "gral/pictures.h"
 #include "gral/prompts.h"

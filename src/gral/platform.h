@@ -1,0 +1,74 @@
+// Everything the program asks of the operating system: local time, user and
+// host names, shell commands, file removal and the clocks. One object answers
+// all of it, so tests install a fake and see the same code paths run.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace gral {
+
+struct LocalTime {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+// What running a command (or removing a file) reports: the exit status of
+// the command, a command status that is 0 when it could be run at all, and a
+// message that explains a non-zero command status.
+struct CommandResult {
+  std::int32_t exitstat = 0;
+  std::int32_t cmdstat = 0;
+  std::string cmdmsg;
+};
+
+// The system clock: a count, its rate in counts per second and the count at
+// which it wraps to 0.
+struct ClockReading {
+  std::int32_t count = 0;
+  std::int32_t rate = 0;
+  std::int32_t max = 0;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+  // One reading of the local date and time.
+  virtual LocalTime local_time() = 0;
+  // Login name of the process's user; nullopt when there is none.
+  virtual std::optional<std::string> login_name() = 0;
+  // The host's node name; nullopt when the query fails.
+  virtual std::optional<std::string> node_name() = 0;
+  // Runs a command through the shell and waits for it to finish.
+  virtual CommandResult run_command(const std::string& command) = 0;
+  // Removes a file; cmdstat is 0 only when it is gone.
+  virtual CommandResult remove_file(const std::string& path) = 0;
+  virtual ClockReading system_clock() = 0;
+  // Processor time used by the process so far, in seconds.
+  virtual float processor_time() = 0;
+};
+
+// The operating system itself.
+class RealPlatform : public Platform {
+ public:
+  LocalTime local_time() override;
+  std::optional<std::string> login_name() override;
+  std::optional<std::string> node_name() override;
+  CommandResult run_command(const std::string& command) override;
+  CommandResult remove_file(const std::string& path) override;
+  ClockReading system_clock() override;
+  float processor_time() override;
+};
+
+// The platform in use: the real one unless a test installed another.
+Platform& platform();
+// Installs p (not owned) and returns the one it replaces; nullptr brings the
+// real platform back.
+Platform* set_platform(Platform* p);
+
+}  // namespace gral
