@@ -6,6 +6,3 @@ void plinit(std::string&, std::int32_t) {}
 void plend() {}
 void newpage() {}
 void splotattributes(std::int32_t) {}
-void ssubplot(std::int32_t&, std::int32_t) {}
-void splotscaling(std::int32_t) {}
-void sus2cm3(float&, float&, float&, float&, float&, float&, float&, float&, std::int32_t&, std::int32_t) {}

@@ -1,0 +1,184 @@
+// The "CONVERSION SET UP" dialogues of the two user-to-centimetre setters.
+// They only edit their arguments; the setters store and build the map.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "gral/format.h"
+#include "gral/frames.h"
+#include "gral/prompts.h"
+#include "plot/plot.h"
+#include "records/sio.h"
+
+namespace {
+
+constexpr Stamp kMus2cm1{"mus2cm1", " 6.6", "2019-10-02"};
+constexpr Stamp kMus2cm3{"mus2cm3", " 4.5", "2019-10-02"};
+
+void line(std::string_view text) {
+  gral::put1x(iocom.IUNSTDOUT, text);
+}
+void put(const gral::Rec& r) {
+  gral::put(iocom.IUNSTDOUT, r);
+}
+void rule(char c) {
+  line(std::string(42, c));
+}
+
+// The head shared by both pictures: the title and the two frames.
+void title() {
+  rule('=');
+  line("          CONVERSION SET UP               ");
+  rule('=');
+}
+
+void current_setup_head() {
+  rule('=');
+  line("            Current set up:");
+  rule('=');
+}
+
+bool wants_change() {
+  bool alter = false;
+  std::int32_t status = 0;
+  inlogicdef(alter, "Do you want to alter this", false, status);
+  return alter;
+}
+
+void ask(float& value, std::string_view question) {
+  std::int32_t status = 0;
+  inrealdef(value, question, value, status);
+}
+
+void explain_offset_matrix(float xcm0, float ycm0, float xx, float xy, float yx, float yy) {
+  title();
+  line("|  cm  |                   |user units|");
+  line("|  on  | <---------------- |   used   |");
+  line("| plot |                   | in calls |");
+  line("");
+  line(" |xcm|                         |xu|");
+  line(" |   | <---------------------- |  |");
+  line(" |ycm|                         |yu|");
+  line("");
+  line(" |xcm|     |xx   xy|   |xu|   |xcm0|");
+  line(" |   |  =  |       | * |  | + |    |");
+  line(" |ycm|     |yx   yy|   |yu|   |ycm0|");
+  current_setup_head();
+  put(gral::Rec()
+          .X()
+          .A("|xcm|")
+          .X(3)
+          .A("|")
+          .F(xx, 7, 3)
+          .X()
+          .F(xy, 7, 3)
+          .A("|")
+          .X(3)
+          .A("|xu|")
+          .X(3)
+          .A("|")
+          .F(xcm0, 7, 3)
+          .A("|"));
+  put(gral::Rec().X().A("|   |").A(" = ").A("|").X(15).A("|").A(" * ").A("|  |").A(" + ").A("|").X(7).A("|"));
+  put(gral::Rec()
+          .X()
+          .A("|ycm|")
+          .X(3)
+          .A("|")
+          .F(yx, 7, 3)
+          .X()
+          .F(yy, 7, 3)
+          .A("|")
+          .X(3)
+          .A("|yu|")
+          .X(3)
+          .A("|")
+          .F(ycm0, 7, 3)
+          .A("|"));
+  rule('=');
+}
+
+void explain_window(float xcm0, float ycm0, float xlcm, float ylcm, float xumin, float xumax, float yumin,
+                    float yumax, std::int32_t ixy) {
+  title();
+  line("|  cm  |                     |user units|");
+  line("|  on  | <------------------ |   used   |");
+  line("| plot |                     | in calls |");
+  line("");
+  line(" |xcm|                           |xu|");
+  line(" |   | <------------------------ |  |");
+  line(" |ycm|                           |yu|");
+  current_setup_head();
+
+  rule('-');
+  line("     1 - USER UNITS IN USER SPACE         ");
+  rule('-');
+  put(gral::Rec().X().A("   _|_________________|_  yumax = ").F(yumax, 9, 3));
+  line("    |                 |");
+  line("    |                 |");
+  put(gral::Rec().X().A("   _|_________________|_  yumin = ").F(yumin, 9, 3));
+  line("    |                 |");
+  line("  xumin             xumax");
+  put(gral::Rec().X(2).F(xumin, 9, 3).X(9).F(xumax, 9, 3));
+  line("");
+  line(" user limits:          xu,yu in user units");
+  put(gral::Rec().X().A(" xumin = ").F(xumin, 9, 3).X().A(" yumin = ").F(yumin, 9, 3));
+  put(gral::Rec().X().A(" xumax = ").F(xumax, 9, 3).X().A(" yumax = ").F(yumax, 9, 3));
+
+  rule('-');
+  line("     2 - CM UNITS ON PLOT                 ");
+  rule('-');
+  line("   _|_________________|_  ");
+  line("    |                 |  |");
+  put(gral::Rec().X().A("    |                 |  | ylcm = ").F(ylcm, 9, 3));
+  put(gral::Rec().X().A("   _|_________________|_ | _ ycm0 = ").F(ycm0, 9, 3));
+  line("    |                 |");
+  line("    <---- xlcm -------> ");
+  put(gral::Rec().X().A("    |   ").F(xlcm, 9, 3));
+  put(gral::Rec().X().A("  xcm0 = ").F(xcm0, 9, 3));
+  line("");
+  line(" paper limits:               xcm,ycm in cm");
+  put(gral::Rec().X().A(" xlcm  = ").F(xlcm, 9, 3).X().A(" ylcm  = ").F(ylcm, 9, 3));
+  put(gral::Rec().X().A(" xcm0  = ").F(xcm0, 9, 3).X().A(" ycm0  = ").F(ycm0, 9, 3));
+  rule('-');
+  if (ixy == 1) {
+    line("X & Y scale imposed equal");
+  } else if (ixy == 0) {
+    line("X & Y scale will adjust xlcm & ylcm");
+  } else {
+    put(gral::Rec().X().A("WARNING: ixy = ").X().I(ixy, 8).X().A(" neither 0 nor 1"));
+    line("      will have same effect as ixy = 0");
+  }
+  rule('-');
+}
+
+}  // namespace
+
+void mus2cm1(float& xcm0, float& ycm0, float& xx, float& xy, float& yx, float& yy) {
+  submenuhead(kMus2cm1);
+  if (iocom.LWITO(2)) explain_offset_matrix(xcm0, ycm0, xx, xy, yx, yy);
+  if (!wants_change()) return;
+  ask(xcm0, "xcm0");
+  ask(ycm0, "ycm0");
+  ask(xx, "xx");
+  ask(xy, "xy");
+  ask(yx, "yx");
+  ask(yy, "yy");
+}
+
+void mus2cm3(float& xcm0, float& ycm0, float& xlcm, float& ylcm, float& xumin, float& xumax, float& yumin,
+             float& yumax, std::int32_t& ixy) {
+  submenuhead(kMus2cm3);
+  if (iocom.LWITO(2)) explain_window(xcm0, ycm0, xlcm, ylcm, xumin, xumax, yumin, yumax, ixy);
+  if (!wants_change()) return;
+  ask(xumin, "xumin");
+  ask(xumax, "xumax");
+  ask(yumin, "yumin");
+  ask(yumax, "yumax");
+  ask(xcm0, "xcm0");
+  ask(ycm0, "ycm0");
+  ask(xlcm, "xlcm");
+  ask(ylcm, "ylcm");
+  std::int32_t status = 0;
+  inintegvindef(ixy, "Whether X scale = Y scale (0/1) ?", ixy, 0, 1, status);
+}
