@@ -1,7 +1,6 @@
-#include "gral/frames.h"
-
 #include <gtest/gtest.h>
 
+#include "gral/frames.h"
 #include "gral/sio.h"
 #include "support/console.h"
 
