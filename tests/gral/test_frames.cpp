@@ -37,8 +37,11 @@ TEST(Frames, WarningAndErrorHeadsNameTheRoutineIn51Columns) {
   EXPECT_EQ(l[9], " ***          subroutine sfillcolor             ***");
   EXPECT_EQ(l[11], " ***                   ERROR                    ***");
   EXPECT_EQ(l[16], rule('*'));
-  for (std::size_t i = 0; i < l.size(); ++i)
-    if (i != 4 && i != 15) EXPECT_EQ(l[i].size(), 51u) << l[i];
+  for (std::size_t i = 0; i < l.size(); ++i) {
+    if (i != 4 && i != 15) {
+      EXPECT_EQ(l[i].size(), 51u) << l[i];
+    }
+  }
   EXPECT_EQ(c.unread(), "");
 }
 
