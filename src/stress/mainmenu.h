@@ -1,0 +1,24 @@
+// The main menu: its screen, and the parameter codes with what each
+// recomputes.
+#pragma once
+
+#include "stress/state.h"
+
+// Writes the whole screen on the standard output unit, whatever the output
+// level.
+void show_main_menu(const VarnholtState& s);
+
+// Runs the action of the code in s.ICHOICE, the codes being tried in the
+// order 11, 12, 14, 31-36, 41-43, 50-58, 60-67, 5000; at most one runs. A
+// code with no action here, or whose condition fails, does nothing.
+void run_menu_code(VarnholtState& s);
+
+// Sv and Pf at the study depth, from the tops and densities.
+void profile_at_z(VarnholtState& s);
+// The friction law from PHI0 (degrees), or from XMU.
+void friction_from_angle(VarnholtState& s);
+void friction_from_coefficient(VarnholtState& s);
+// Even spread of the values in force between the first and the last;
+// with one value in force nothing changes.
+void spread_t0(VarnholtState& s);
+void spread_c0(VarnholtState& s);
