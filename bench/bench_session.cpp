@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "gral/hostfacts.h"
 #include "gral/runend.h"
 #include "gral/units.h"
 #include "records/sio.h"
@@ -40,6 +41,23 @@ void BM_SessionFromCommandFile(benchmark::State& state) {
   std::remove(file.c_str());
 }
 BENCHMARK(BM_SessionFromCommandFile)->Unit(benchmark::kMillisecond);
+
+// Where the time goes: the two host facts that run a shell command each
+// (processor model and kernel release) wait for a child process; the rest of
+// the session is the dialogue itself.
+void BM_HostFactCommands(benchmark::State& state) {
+  std::ostringstream out;
+  std::istringstream in;
+  gral::bind_console(in, out);
+  std::string cpu, os;
+  for (auto _ : state) {
+    hardinfo(cpu);
+    osversion(os);
+    benchmark::DoNotOptimize(cpu);
+  }
+  gral::bind_standard_console();
+}
+BENCHMARK(BM_HostFactCommands)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
