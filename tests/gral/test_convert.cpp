@@ -2,199 +2,117 @@
 
 #include <climits>
 #include <cmath>
-#include <string>
-#include <vector>
+#include <tuple>
 
 #include "gral/text.h"
 #include "support/console.h"
+#include "support/transcript.h"
 
-using testing_support::Console;
+using namespace testing_support;
 using Lines = std::vector<std::string>;
 
 namespace {
 
-const std::string kStarRule = " " + std::string(50, '*');
-
-Lines error_frame(const std::string& name13, const Lines& body) {
-  const std::string empty = " ***" + std::string(44, ' ') + "***";
-  Lines out = {kStarRule, kStarRule,
-               empty,     " ***          subroutine " + name13 + "          ***",
-               empty,     " ***" + std::string(19, ' ') + "ERROR " + std::string(19, ' ') + "***",
-               empty,     kStarRule,
-               kStarRule};
-  out.insert(out.end(), body.begin(), body.end());
-  out.push_back(" ===> HIT RETURN TO CONTINUE");
-  out.push_back(kStarRule);
-  return out;
-}
-
-std::string pad(const std::string& s, std::size_t w) {
+std::string right(const std::string& s, std::size_t w) {
   return std::string(w - s.size(), ' ') + s;
 }
 
-Lines nines_body(const std::string& first, int width) {
-  return {first, " with only  " + pad(std::to_string(width), 20) + " digits",
-          " ==> NEED LONGER CHARACTER STRING",
-          " ==> fill with 9 and set nchar = " + pad(std::to_string(width), 20)};
+// The body of the "does not fit" frame after its first line.
+Lines nines(const std::string& first, int width) {
+  const std::string w = right(std::to_string(width), 20);
+  return {first, " with only  " + w + " digits", " ==> NEED LONGER CHARACTER STRING",
+          " ==> fill with 9 and set nchar = " + w};
 }
 
 }  // namespace
 
-TEST(Text, TextlenAndIntegLen) {
-  const std::vector<std::tuple<std::string, int, int>> texts = {
+TEST(Text, SpansAndBaseNamesCountFromOneAndSkipBlanks) {
+  const std::tuple<std::string, int, int> spans[] = {
       {"  xy  ", 3, 4}, {"xyz", 1, 3}, {"      ", 6, 6}, {"", 1, 0}, {"x", 1, 1}};
-  for (const auto& [t, f, l] : texts) {
+  for (const auto& [t, f, l] : spans) {
     std::int32_t first = -1, last = -1;
     textlen(first, last, t);
-    EXPECT_EQ(first, f) << '"' << t << '"';
-    EXPECT_EQ(last, l) << '"' << t << '"';
+    EXPECT_EQ(std::pair(first, last), std::pair(f, l)) << '"' << t << '"';
   }
-  const std::vector<std::pair<std::int32_t, int>> ints = {
-      {0, 1}, {9, 1}, {10, 2}, {999999, 6}, {1000000, 7}, {-1, 2}, {-10, 3}, {INT_MIN, 11}, {INT_MAX, 10}};
-  for (const auto& [n, len] : ints) {
-    std::int32_t got = -1;
-    integlen(got, n);
-    EXPECT_EQ(got, len) << n;
-  }
-}
-
-TEST(Text, Path2basename) {
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {"a/b/c.txt", "c.txt"}, {"c.txt", "c.txt"}, {"/x", "x"}, {"dir/sub/", "sub/"}, {"/", "/"},
-      {"  a/bc  ", "bc"},     {"    ", " "},      {" q ", "q"}};
-  for (const auto& [path, base] : cases) {
-    std::string got;
+  const std::tuple<std::string, std::size_t, std::string, int> paths[] = {
+      {"a/b/c.txt", 0, "c.txt", 5},    {"/x", 0, "x", 1},
+      {"dir/sub/", 0, "sub/", 4},      {"/", 0, "/", 1},
+      {"  a/bc  ", 0, "bc", 2},        {"    ", 0, " ", 1},
+      {"a/b/c.txt", 8, "c.txt   ", 5}, {"a/b/c.txt", 3, "c.t", 5}};
+  for (const auto& [path, size, base, length] : paths) {
+    std::string got(size, '#');  // an unsized text takes the name at its own length
     std::int32_t len = -1;
     path2basename(len, got, path);
     EXPECT_EQ(got, base) << path;
-    EXPECT_EQ(len, static_cast<std::int32_t>(base.size())) << path;
+    EXPECT_EQ(len, length) << path;
   }
-  // Into a sized text: blanks after the name, cut when it is too long.
-  std::string sized(8, '#');
-  std::int32_t len = 0;
-  path2basename(len, sized, "a/b/c.txt");
-  EXPECT_EQ(sized, "c.txt   ");
-  std::string narrow(3, '#');
-  path2basename(len, narrow, "a/b/c.txt");
-  EXPECT_EQ(narrow, "c.t");
-  EXPECT_EQ(len, 5);
 }
 
-TEST(Intg2char, FitsInItsOwnWidth) {
-  struct Case {
-    std::int32_t value, maxchar;
-    std::string start, text;
-  };
-  const std::vector<Case> cases = {
-      {-45, 5, "", "-45  "},     {-45, 5, "abcdefgh", "-45     "},
-      {999999, 6, "", "999999"}, {INT_MIN, 11, "", "-2147483648"},
-      {0, 1, "", "0"},
-  };
-  for (const auto& k : cases) {
+TEST(Conversions, SmallestWidthInTheTextsFirstColumnsCountingRoundingAndSign) {
+  // The text keeps its length, blanks after the number; a short one is widened.
+  const std::tuple<std::int32_t, std::int32_t, std::string> cases[] = {
+      {-45, 5, "-45     "}, {0, 1, "0       "},          {9, 1, "9       "},          {10, 2, "10      "},
+      {-10, 3, "-10     "}, {INT_MAX, 10, "2147483647"}, {INT_MIN, 11, "-2147483648"}};
+  for (const auto& [value, maxchar, text] : cases) {
     Console c;
-    std::string text = k.start;
+    std::string got = "abcdefgh";
     std::int32_t nchar = -1;
-    intg2char(text, nchar, k.maxchar, k.value);
-    EXPECT_EQ(text, k.text);
-    EXPECT_EQ(nchar, static_cast<std::int32_t>(gral::trimmed(k.text).size()));
+    intg2char(got, nchar, maxchar, value);
+    EXPECT_EQ(std::pair(got, nchar), std::pair(text, static_cast<std::int32_t>(gral::trimmed(text).size())));
+    EXPECT_EQ(c.text(), "");
+  }
+  const std::tuple<float, std::int32_t, std::int32_t, std::string> reals[] = {
+      {-2.5f, 1, 10, "-2.5"},     {0.5f, 3, 10, "0.500"},     {-0.25f, 2, 10, "-0.25"},
+      {0.0f, 2, 10, "0.00"},      {9.996f, 2, 10, "10.00"},   {9.99f, 2, 10, " 9.99"},
+      {-9.99f, 2, 10, " -9.99"},  {123.456f, 3, 6, " 123.5"}, {100.0f, 0, 10, "100."},
+      {-123.4f, 1, 10, "-123.4"}, {0.999f, 2, 10, "1.00"},    {28.35f, 2, 5, "28.35"},
+      {1234.56f, 2, 6, " 1235."}, {-0.004f, 2, 10, "-0.00"}};
+  for (const auto& [value, ndec, nmax, text] : reals) {
+    SCOPED_TRACE(value);
+    Console c;
+    std::string got;
+    std::int32_t nchar = -1;
+    real2charf1(got, nchar, ndec, nmax, value);
+    EXPECT_EQ(gral::head(got, nchar), text);
+    EXPECT_EQ(got, text + std::string(static_cast<std::size_t>(nmax) - text.size(), ' '));  // blanks after
     EXPECT_EQ(c.text(), "");
   }
 }
 
-TEST(Intg2char, TooLongFillsWithNines) {
-  Console c("\n");
-  std::string text = "abcdefgh";
-  std::int32_t nchar = -1;
-  intg2char(text, nchar, 4, 123456);
-  EXPECT_EQ(text, "9999efgh");
-  EXPECT_EQ(nchar, 4);
-  EXPECT_EQ(c.lines(),
-            error_frame("    intg2char", nines_body(" Cannot write integer = " + pad("123456", 20), 4)));
+// What cannot be written is reported in an error frame: a number too long
+// becomes "9"s over the width asked for, an invalid field "X"s over the whole
+// text; the rest of the text stays as it was.
+TEST(Conversions, WhatCannotBeWrittenIsFilledAndReported) {
+  Console c("\n\n\n\n");
+  std::string i = "abcdefgh", r = "abcdef", x = "abcdefgh", empty;
+  std::int32_t ni = -1, nr = -1;
+  intg2char(i, ni, 4, 123456);
+  real2charf1(r, nr, 1, 4, 12345.6f);
+  careafmpn(x, 5, 7, 1.0f);
+  careafmpn(empty, 100, 2, 1.0f);  // an unusable width leaves nothing to fill
+  EXPECT_EQ(std::tuple(i, ni, r, nr, x, empty), std::tuple("9999efgh", 4, "9999ef", 4, "XXXXXXXX", ""));
+  const Lines invalid{" fm.n is not a valid format", "  ===> fill with X"};
+  EXPECT_EQ(
+      c.lines(),
+      error_frame("    intg2char", nines(" Cannot write integer = " + right("123456", 20), 4)) +
+          error_frame("  real2charf1", nines(" Cannot write real = " + right("12345.59961", 30), 4)) +
+          error_frame("    careafmpn", Lines{" m = " + right("5", 10) + " n = " + right("7", 10)} + invalid) +
+          error_frame("    careafmpn",
+                      Lines{" m = " + right("100", 10) + " n = " + right("2", 10)} + invalid));
 }
 
-TEST(Real2charf1, SmallestWidth) {
-  struct Case {
-    float value;
-    std::int32_t ndec, nmax;
-    std::string text;
-  };
-  const std::vector<Case> cases = {
-      {3.14159f, 2, 10, "3.14"}, {-2.5f, 1, 10, "-2.5"},     {0.5f, 3, 10, "0.500"},
-      {-0.25f, 2, 10, "-0.25"},  {0.0f, 2, 10, "0.00"},      {9.996f, 2, 10, "10.00"},
-      {9.99f, 2, 10, " 9.99"},   {-9.99f, 2, 10, " -9.99"},  {123.456f, 3, 6, " 123.5"},
-      {100.0f, 0, 10, "100."},   {-123.4f, 1, 10, "-123.4"}, {0.999f, 2, 10, "1.00"},
-      {28.35f, 2, 5, "28.35"},   {1234.56f, 2, 6, " 1235."}, {-0.004f, 2, 10, "-0.00"},
-  };
-  for (const auto& k : cases) {
-    SCOPED_TRACE(k.value);
-    Console c;
-    std::string text;
-    std::int32_t nchar = -1;
-    real2charf1(text, nchar, k.ndec, k.nmax, k.value);
-    EXPECT_EQ(nchar, static_cast<std::int32_t>(k.text.size()));
-    EXPECT_EQ(gral::head(text, nchar), k.text);
-    EXPECT_EQ(text.size(), static_cast<std::size_t>(k.nmax));
-    EXPECT_EQ(c.text(), "");
-  }
-}
-
-TEST(Real2charf1, IntegerPartTooWideFillsWithNines) {
-  Console c("\n");
-  std::string text = "abcdef";
-  std::int32_t nchar = -1;
-  real2charf1(text, nchar, 1, 4, 12345.6f);
-  EXPECT_EQ(text, "9999ef");
-  EXPECT_EQ(nchar, 4);
-  EXPECT_EQ(c.lines(),
-            error_frame("  real2charf1", nines_body(" Cannot write real = " + pad("12345.59961", 30), 4)));
-}
-
-TEST(Real2charf1, NotFiniteIsReportedThenWritten) {
-  struct Case {
-    float value;
-    std::int32_t nmax;
-    std::string shown, text;
-  };
-  const float inf = INFINITY;
-  const std::vector<Case> cases = {
-      {std::nanf(""), 10, "NaN", "    NaN"},
-      {inf, 10, "Infinity", "    Inf"},
-      {-inf, 10, "-Infinity", "   -Inf"},
-      {std::nanf(""), 6, "NaN", "   NaN"},  // cut to nmax: no decimals left
-  };
-  for (const auto& k : cases) {
-    SCOPED_TRACE(k.shown);
-    Console c("\n");
-    std::string text;
-    std::int32_t nchar = -1;
-    real2charf1(text, nchar, 2, k.nmax, k.value);
-    EXPECT_EQ(nchar, static_cast<std::int32_t>(k.text.size()));
-    EXPECT_EQ(gral::head(text, nchar), k.text);
-    EXPECT_EQ(c.lines(),
-              error_frame("  real2charf1", {" Cannot get size of real = " + pad(k.shown, 30),
-                                            " set n before = " + pad("4", 20), " set nchar = " + pad("7", 20),
-                                            " Watch for NaN or +/-Inf in output ?"}));
-  }
-}
-
-TEST(Careafmpn, FieldChosenAtRunTime) {
+TEST(Real2charf1, NaNIsReportedThenWritten) {
   Console c("\n\n");
   std::string text;
-  careafmpn(text, 12, 10, 1.5f);
-  EXPECT_EQ(text, "1.5000000000");
-  text = "abcdefgh";
-  careafmpn(text, 5, 1, -2.25f);
-  EXPECT_EQ(text, " -2.2   ");
-  EXPECT_EQ(c.text(), "");
-
-  // An invalid field is reported and the whole text becomes "X".
-  careafmpn(text, 5, 7, 1.0f);
-  EXPECT_EQ(text, "XXXXXXXX");
-  const Lines bad = error_frame("    careafmpn", {" m = " + pad("5", 10) + " n = " + pad("7", 10),
-                                                  " fm.n is not a valid format", "  ===> fill with X"});
-  EXPECT_EQ(c.lines(), bad);
-  c.clear();
-  std::string empty;
-  careafmpn(empty, 100, 2, 1.0f);
-  EXPECT_EQ(empty, "");
+  std::int32_t nchar = -1;
+  // With fewer columns than the size first set, no decimals are left.
+  for (const auto& [nmax, written] : {std::pair{10, "    NaN"}, std::pair{6, "   NaN"}}) {
+    c.clear();
+    real2charf1(text, nchar, 2, nmax, std::nanf(""));
+    EXPECT_EQ(gral::head(text, nchar), written);
+    EXPECT_EQ(c.lines(), error_frame("  real2charf1",
+                                     {" Cannot get size of real = " + right("NaN", 30),
+                                      " set n before = " + right("4", 20), " set nchar = " + right("7", 20),
+                                      " Watch for NaN or +/-Inf in output ?"}));
+  }
 }

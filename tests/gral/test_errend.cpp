@@ -1,47 +1,28 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
-#include <vector>
+#include <tuple>
 
 #include "gral/errend.h"
+#include "gral/format.h"
 #include "gral/pictures.h"
 #include "support/console.h"
+#include "support/transcript.h"
 
-using testing_support::Console;
-using testing_support::run_status;
+using namespace testing_support;
 using Lines = std::vector<std::string>;
 
 namespace {
 
-const std::string kPause = " ===> HIT RETURN TO CONTINUE";
-const std::string kStarRule = " " + std::string(50, '*');
-const std::string kSlashRule = " " + std::string(50, '/');
-const std::string kDots = " " + std::string(42, '.');
+// Values are reported in G14.4.
+const auto g = [](float v) { return gral::fmt_g(v, 14, 4); };
+const Lines kInvalid = warning_head("crevin3    ") +
+                       Lines{" gravity =   7 not in [0,4]U[10,14]", " ==> Do as if gravity = 3"} + tail('/');
 
-Lines warning_head() {
-  return {kSlashRule, " ///          subroutine   crevin3              ///",
-          " ///" + std::string(18, ' ') + "WARNING " + std::string(18, ' ') + "///", kSlashRule};
-}
-
-Lines error_head() {
-  const std::string empty = " ***" + std::string(44, ' ') + "***";
-  return {kStarRule, kStarRule,
-          empty,     " ***          subroutine   crevin3              ***",
-          empty,     " ***" + std::string(19, ' ') + "ERROR " + std::string(19, ' ') + "***",
-          empty,     kStarRule,
-          kStarRule};
-}
-
-// The yes/no dialogue of an error question with its default yes.
-Lines question(const std::string& q, bool answer) {
-  return {kDots,
-          " " + q + " ?",
-          " Enter (0/1)(n/y)(N/Y)",
-          " or return for default value or h for help",
-          " Default = Yes",
-          std::string(" New value =  ") + (answer ? "Yes" : "No "),
-          kDots};
+// An error question answered, its default yes.
+Lines asked(const std::string& q, bool answer) {
+  return Lines{dots()} + yes_no_question(q, true) +
+         Lines{answer ? " New value =  Yes" : " New value =  No ", dots()};
 }
 
 Lines sad_face() {
@@ -50,219 +31,96 @@ Lines sad_face() {
   return c.lines();
 }
 
-template <class... T>
-Lines L(const T&... s) {
-  return Lines{std::string(s)...};
-}
-
-Lines operator+(Lines a, const Lines& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-// G14.4 of the values used below.
-const std::string kG150 = "     150.0    ";
-const std::string kG100 = "     100.0    ";
-const std::string kG0 = "    0.0000    ";
-const std::string kGm5 = "    -5.000    ";
-
-Lines body(int gravity, const std::string& value, const std::string& rel, const std::string& bound,
-           const std::string& verdict) {
+// red (%) outside [0, 100] as reported for routine scolortable, with the
+// value it was left at.
+Lines report(int gravity, float value, float after) {
   char level[4];
   std::snprintf(level, sizeof level, "%3d", gravity);
+  const std::string red = " red (%) = " + g(value);
   return {" Problem in subroutine: scolortable", std::string(" Gravity level [0-4]U[10,14] = ") + level,
-          " red (%) = " + value + " outside [ " + kG0 + " , " + kG100 + " ]",
-          " red (%) = " + value + " " + rel + " " + bound, verdict};
+          red + " outside [ " + g(0) + " , " + g(100) + " ]",
+          red + (value < 0 ? " < " + g(0) : " > " + g(100)),
+          (after == value ? " ==> UNALTERED red (%) = " : " ==> RESET red (%) = ") + g(after)};
+}
+
+// Exit status (-1: the run goes on), the value after the check, and ier.
+std::tuple<int, float, std::int32_t> check(float value, int gravity) {
+  std::int32_t ier = -1;
+  int status =
+      run_status([&] { crevin3(value, 0.0f, 100.0f, "red (%)  ", "  scolortable  ", gravity, ier); });
+  return {status, value, ier};
 }
 
 }  // namespace
 
-TEST(Crevin3, ResetAboveInWarningFrame) {
-  Console c("\n");
-  float v = 150.0f;
-  std::int32_t ier = -1;
-  crevin3(v, 0.0f, 100.0f, "red (%)  ", "  scolortable  ", 10, ier);
-  EXPECT_EQ(v, 100.0f);
-  EXPECT_EQ(ier, 2);
-  EXPECT_EQ(c.lines(), warning_head() + body(10, kG150, ">", kG100, " ==> RESET red (%) = " + kG100) +
-                           L(kPause, kSlashRule));
-  EXPECT_EQ(c.unread(), "");
-}
-
-TEST(Crevin3, LevelsThatLetTheRunGoOn) {
-  struct Case {
-    int gravity;
-    float value;
-    float after;
-    int ier;
-    bool warning;
-    Lines body;
-  };
-  const std::vector<Case> cases = {
-      {0, 150.0f, 150.0f, 2, true, body(0, kG150, ">", kG100, " ==> UNALTERED red (%) = " + kG150)},
-      {1, 150.0f, 150.0f, 2, false, body(1, kG150, ">", kG100, " ==> UNALTERED red (%) = " + kG150)},
-      {11, -5.0f, 0.0f, 1, false, body(11, kGm5, "<", kG0, " ==> RESET red (%) = " + kG0)},
-  };
-  for (const auto& k : cases) {
-    SCOPED_TRACE(k.gravity);
-    Console c("\n");
-    float v = k.value;
-    std::int32_t ier = -1;
-    EXPECT_EQ(run_status([&] { crevin3(v, 0.0f, 100.0f, "red (%)", "scolortable", k.gravity, ier); }), -1);
-    EXPECT_EQ(v, k.after);
-    EXPECT_EQ(ier, k.ier);
-    Lines tail = {kPause, k.warning ? kSlashRule : kStarRule};
-    EXPECT_EQ(c.lines(), (k.warning ? warning_head() : error_head()) + k.body + tail);
-  }
-}
-
-TEST(Crevin3, InsideWritesNothing) {
-  // Both bounds belong to the interval, and a NaN compares neither way.
-  for (float v0 : {0.0f, 100.0f, 50.0f, std::nanf("")}) {
-    for (int gravity : {0, 4, 14}) {
-      Console c;
-      float v = v0;
-      std::int32_t ier = -1;
-      EXPECT_EQ(run_status([&] { crevin3(v, 0.0f, 100.0f, "x", "r", gravity, ier); }), -1);
-      EXPECT_EQ(ier, 0);
-      EXPECT_TRUE(v == v0 || (std::isnan(v) && std::isnan(v0)));
-      EXPECT_EQ(c.text(), "");
-    }
-  }
-}
-
-TEST(Crevin3, StoppingLevelsEndThroughTheErrorEnding) {
-  // The decision lines themselves are checked with errortailstop below; here
-  // the level picks the ending, the reset and the exit status.
-  struct Case {
-    int gravity;
-    std::string keyboard;
-    int status;
-    float after;
-    std::string decision;
-  };
+// Levels 0 and 10 warn, the others report an error; from 10 on the value is
+// reset to the bound it broke. Levels 2, 3, 4 (12, 13, 14) then end through
+// errortailstop: ask RESUME, ask STOP, or stop. A stop finishes an open plot,
+// so nothing drawn is lost, but ends without the trailer. An invalid level is
+// warned about first and counts as 3.
+TEST(Crevin3, EachLevelReportsResetsAndEndsWithItsExitStatus) {
+  const Lines face = sad_face();
   const std::string resume = " RECOVERABLE ERROR ==> RESUMING EXECUTION ADVISED";
   const std::string quit = " UNRECOVERABLE ERROR ==> QUITTING ADVISED";
-  const std::vector<Case> cases = {
-      {2, "\n\n", -1, -5.0f, resume},
-      {2, "n\n\n", 1, -5.0f, resume},
-      {12, "y\n\n", -1, 0.0f, resume},
-      {12, "n\n\n", 1, 0.0f, resume},
-      {3, "y\n\n", 1, -5.0f, quit},
-      {13, "n\n\n", -1, 0.0f, quit},
-      {4, "\n", 1, -5.0f, " UNRECOVERABLE ERROR"},
-      {14, "\n", 1, 0.0f, " UNRECOVERABLE ERROR"},
-  };
-  const std::size_t face = sad_face().size();
-  for (const auto& k : cases) {
-    SCOPED_TRACE(k.gravity);
-    SCOPED_TRACE(k.keyboard);
-    Console c(k.keyboard);
-    float v = -5.0f;
-    std::int32_t ier = -1;
-    EXPECT_EQ(run_status([&] { crevin3(v, 0.0f, 100.0f, "red (%)", "scolortable", k.gravity, ier); }),
-              k.status);
-    EXPECT_EQ(ier, 1);
-    EXPECT_EQ(v, k.after);
-    const std::string verdict =
-        k.gravity >= 10 ? " ==> RESET red (%) = " + kG0 : " ==> UNALTERED red (%) = " + kGm5;
-    const Lines start = error_head() + body(k.gravity, kGm5, "<", kG0, verdict);
-    const Lines out = c.lines();
-    const std::size_t at = start.size() + (k.decision == resume ? 0 : face);
-    ASSERT_GT(out.size(), at + 1);
-    EXPECT_EQ(Lines(out.begin(), out.begin() + static_cast<long>(start.size())), start);
-    EXPECT_EQ(out.at(at), k.decision);
-    EXPECT_EQ(out.back(), kStarRule);
+  const Lines advice{" Copying the above information", " and sending it to the program author",
+                     " might be helpful"};
+  const Lines resumed = Lines{resume} + asked("RESUME", true) + Lines{" RESUMING EXECUTION"};
+  const Lines user_stop = Lines{resume} + asked("RESUME", false) +
+                          Lines{" EXECUTION STOPPED BY USER", " AFTER RECOVERABLE ERROR"};
+  const Lines stopped = face + Lines{quit} + asked("STOP", true) +
+                        Lines{" EXECUTION STOPPED BY USER", " AFTER UNRECOVERABLE ERROR"} + advice;
+  const Lines twilight = face + Lines{quit} + asked("STOP", false) +
+                         Lines{" ENTERING THE TWILIGHT ZONE OF COMPUTING !",
+                               " THE VALIDITY OF WHAT FOLLOWS IS QUESTIONABLE", " RESUMING EXECUTION"};
+  const Lines fatal = face + Lines{" UNRECOVERABLE ERROR", " EXECUTION STOPPED BY PROGRAM"} + advice;
+  const std::tuple<int, float, const char*, int, float, Lines> cases[] = {
+      {0, 150.0f, "\n", -1, 150.0f, {}},           {10, 150.0f, "\n", -1, 100.0f, {}},
+      {1, 150.0f, "\n", -1, 150.0f, {}},           {11, -5.0f, "\n", -1, 0.0f, {}},
+      {2, -5.0f, "\n\n", -1, -5.0f, resumed},      {12, -5.0f, "n\n\n", 1, 0.0f, user_stop},
+      {3, -5.0f, "y\n\n", 1, -5.0f, stopped},      {13, -5.0f, "n\n\n", -1, 0.0f, twilight},
+      {4, -5.0f, "\n", 1, -5.0f, fatal},           {14, -5.0f, "\n", 1, 0.0f, fatal},
+      {7, 150.0f, "\nn\n\n", -1, 150.0f, twilight}};
+  for (const auto& [gravity, value, keyboard, status, after, ending] : cases) {
+    SCOPED_TRACE(gravity);
+    Console c(keyboard);
+    iocom.LPLTOPEN = true;
+    bool finished = false, trailer = false;
+    gral::run_end_hooks() = {[&] { finished = true; }, [&] { trailer = true; }};
+    EXPECT_EQ(check(value, gravity), std::tuple(status, after, value < 0 ? 1 : 2));
+    const bool warning = gravity % 10 == 0;
+    EXPECT_EQ(c.lines(), (gravity == 7 ? kInvalid : Lines{}) +
+                             (warning ? warning_head("crevin3    ") : error_head("crevin3    ")) +
+                             report(gravity, value, after) + ending + tail(warning ? '/' : '*'));
     EXPECT_EQ(c.unread(), "");
+    EXPECT_EQ(std::pair(finished, trailer), std::pair(status == 1, false));
   }
 }
 
-TEST(Crevin3, InvalidLevelWarnsAndCountsAsThree) {
-  const Lines face = sad_face();
-  const Lines invalid = warning_head() + L(" gravity =   7 not in [0,4]U[10,14]", " ==> Do as if gravity = 3",
-                                           kPause, kSlashRule);
-  {
-    Console c("\n");
-    float v = 50.0f;
-    std::int32_t ier = -1;
-    crevin3(v, 0.0f, 100.0f, "red (%)", "scolortable", 7, ier);
-    EXPECT_EQ(ier, 0);
-    EXPECT_EQ(c.lines(), invalid);
+// Only an invalid level is reported for a value inside.
+TEST(Crevin3, BoundsAndNaNAreInsideAndWriteNothing) {
+  for (float v : {0.0f, 100.0f, std::nanf("")}) {
+    Console c;
+    const auto [status, after, ier] = check(v, 14);
+    EXPECT_EQ(std::pair(status, ier), std::pair(-1, 0));
+    EXPECT_TRUE(after == v || std::isnan(after));
+    EXPECT_EQ(c.text(), "");
   }
-  Console c("\nn\n\n");
-  float v = 150.0f;
-  std::int32_t ier = -1;
-  EXPECT_EQ(run_status([&] { crevin3(v, 0.0f, 100.0f, "red (%)", "scolortable", 7, ier); }), -1);
-  EXPECT_EQ(v, 150.0f);
-  EXPECT_EQ(ier, 2);
-  EXPECT_EQ(c.lines(),
-            invalid + error_head() + body(7, kG150, ">", kG100, " ==> UNALTERED red (%) = " + kG150) + face +
-                L(" UNRECOVERABLE ERROR ==> QUITTING ADVISED") + question("STOP", false) +
-                L(" ENTERING THE TWILIGHT ZONE OF COMPUTING !",
-                  " THE VALIDITY OF WHAT FOLLOWS IS QUESTIONABLE", " RESUMING EXECUTION", kPause, kStarRule));
+  Console c("\n");
+  EXPECT_EQ(check(50.0f, 7), std::tuple(-1, 50.0f, 0));
+  EXPECT_EQ(c.lines(), kInvalid);
 }
 
-TEST(Errortailstop, LevelsWithoutPause) {
-  const Lines face = sad_face();
-  const Lines advice = {" Copying the above information", " and sending it to the program author",
-                        " might be helpful"};
-  struct Case {
-    int igrav;
-    std::string keyboard;
-    int status;
-    Lines out;
-  };
-  const std::vector<Case> cases = {
-      {0, "y\n", -1,
-       L(" RECOVERABLE ERROR ==> RESUMING EXECUTION ADVISED") + question("RESUME", true) +
-           L(" RESUMING EXECUTION", kStarRule)},
-      {0, "0\n", 1,
-       L(" RECOVERABLE ERROR ==> RESUMING EXECUTION ADVISED") + question("RESUME", false) +
-           L(" EXECUTION STOPPED BY USER", " AFTER RECOVERABLE ERROR", kStarRule)},
-      {1, "\n", 1,
-       face + L(" UNRECOVERABLE ERROR ==> QUITTING ADVISED") + question("STOP", true) +
-           L(" EXECUTION STOPPED BY USER", " AFTER UNRECOVERABLE ERROR") + advice + L(kStarRule)},
-      {1, "N\n", -1,
-       face + L(" UNRECOVERABLE ERROR ==> QUITTING ADVISED") + question("STOP", false) +
-           L(" ENTERING THE TWILIGHT ZONE OF COMPUTING !", " THE VALIDITY OF WHAT FOLLOWS IS QUESTIONABLE",
-             " RESUMING EXECUTION", kStarRule)},
-      {2, "y\n", 1,
-       face + L(" UNRECOVERABLE ERROR", " EXECUTION STOPPED BY PROGRAM") + advice + L(kStarRule)},
-      {3, "y\n", -1, {}},
-      {-1, "y\n", -1, {}},
-  };
-  for (const auto& k : cases) {
-    SCOPED_TRACE(k.igrav);
-    Console c(k.keyboard);
-    iocom.LPAUSE = false;
-    EXPECT_EQ(run_status([&] { errortailstop(k.igrav); }), k.status);
-    EXPECT_EQ(c.lines(), k.out);
-    // Level 2 asks nothing; the other levels take exactly their answer.
-    EXPECT_EQ(c.unread(), k.igrav >= 2 || k.igrav < 0 ? k.keyboard : "");
+TEST(Errortailstop, OtherLevelsDoNothingAndQuestionsReadTheKeyboardDuringACommandFile) {
+  for (int igrav : {3, -1}) {
+    Console c("y\n");
+    EXPECT_EQ(run_status([&] { errortailstop(igrav); }), -1);
+    EXPECT_EQ(c.text(), "");
+    EXPECT_EQ(c.unread(), "y\n");
   }
-}
-
-TEST(Errortailstop, StopFinishesThePlotWithoutTrailer) {
-  Console c;
-  iocom.LPAUSE = false;
-  iocom.LPLTOPEN = true;
-  bool finished = false, trailer = false;
-  gral::run_end_hooks().finish_plot = [&] { finished = true; };
-  gral::run_end_hooks().trailer = [&] { trailer = true; };
-  EXPECT_EQ(run_status([] { errortailstop(2); }), 1);
-  EXPECT_TRUE(finished);
-  EXPECT_FALSE(trailer);
-}
-
-TEST(Errortailstop, QuestionsReadTheKeyboardDuringACommandFile) {
   Console c("n\n\n");
-  iocom.IUNSTDIN = 15;
-  iocom.IUNCMD = 15;
+  iocom.IUNSTDIN = iocom.IUNCMD = 15;
   iocom.LCMDOPEN = true;
   EXPECT_EQ(run_status([] { errortailstop(0); }), 1);
-  const Lines out = c.lines();
-  ASSERT_GE(out.size(), 3u);
-  EXPECT_EQ(out.at(out.size() - 3), " AFTER RECOVERABLE ERROR");
-  EXPECT_EQ(out.at(out.size() - 2), " ===> HIT RETURN TO RESUME COMMANDS");
+  EXPECT_EQ(c.lines().at(c.lines().size() - 2), " ===> HIT RETURN TO RESUME COMMANDS");
   EXPECT_EQ(c.unread(), "");
 }
