@@ -25,4 +25,8 @@ std::string num(float v);
 // cannot be written into the file.
 void not_drawn(const Stamp& stamp, std::string_view why);
 
+// Whether the file's PostScript has a current point: set by a move, lost by
+// a stroke and by opening a new file.
+extern bool has_current_point;
+
 }  // namespace psdev::detail

@@ -19,6 +19,7 @@
 #include "records/sio.h"
 
 namespace psdev::detail {
+bool has_current_point = false;
 
 bool file_open = false;
 
@@ -243,6 +244,7 @@ void intplinit(std::string& fname, std::int32_t iopt) {
   opef1(fname, "PostScript plot", ps.IUNPS, "unknown", "write", iopt % 2, 1, istat);
   ps.IPAGE = 1;
   ps.LPATH = false;
+  psdev::detail::has_current_point = false;
   for (int k = 1; k <= 16; ++k) ps.FONTS(k) = fixed::fit(kFonts[k - 1], 22);
   if (istat != 0) return;
 

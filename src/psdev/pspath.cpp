@@ -93,8 +93,10 @@ void psmoveto(float& x, float& y, std::int32_t mode) {
     emit("newpath");
     point_line(x, y, "moveto");
     psparams_90.LPATH = true;
+    psdev::detail::has_current_point = true;
   } else if (mode == 0) {
     point_line(x, y, "moveto");
+    psdev::detail::has_current_point = true;
   }
 }
 
@@ -109,6 +111,13 @@ void pslineto(float* x, float* y, std::int32_t n) {
     gral::put1x(iocom.IUNSTDOUT, "Path begins with Draw instead of Move");
     psparams_90.LPATH = true;
     warningtail00();
+    // A lineto with no current point stops the whole file in a PostScript
+    // interpreter: the path then begins at its first point.
+    if (!psdev::detail::has_current_point) {
+      clamp(kPslineto, x[0], y[0]);
+      point_line(x[0], y[0], "moveto");
+      psdev::detail::has_current_point = true;
+    }
   }
   for (std::int32_t i = 0; i < n; ++i) {
     clamp(kPslineto, x[i], y[i]);
@@ -121,6 +130,7 @@ void psstrokepath() {
   psrgbcolor(1);
   emit("stroke");
   psparams_90.LPATH = false;
+  psdev::detail::has_current_point = false;
 }
 
 void deline(float* x, float* y, std::int32_t n) {

@@ -12,7 +12,6 @@ TEST(Records, StartBlankAndZero) {
   EXPECT_EQ(psparams_90.FONTS(16).size(), 22u);
   EXPECT_EQ(axisblk7b.BOXLAB.size(), 25u);
   EXPECT_EQ(runinfo3com.ROUTNAME(3), "           ");
-  EXPECT_TRUE(iocom.LWITO(2));
   // 2 x 2 matrices are stored column by column.
   plt1blk.USTOCM(2, 1, 3) = 5.0f;
   EXPECT_EQ(plt1blk.USTOCM.layer(3)[1], 5.0f);

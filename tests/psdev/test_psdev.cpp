@@ -226,6 +226,18 @@ TEST_F(PsDev, ColourCacheWidthAndPathsStrokedBeforeOtherOutput) {
                                "0.00 0.00 moveto", kFont, " 0.000  0.500  1.000 setrgbcolor", "(a) show"}}));
 }
 
+TEST_F(PsDev, DrawWithNoCurrentPointBeginsAtItsFirstPointSoTheFileStillRenders) {
+  open_plot();
+  float x[] = {10.0f, 20.0f}, y[] = {10.0f, 30.0f};
+  deline(x, y, 2);  // stroked: no current point is left
+  psstrokepath();
+  pslineto(x, y, 2);
+  EXPECT_EQ(count_of(console_->lines(), " Path begins with Draw instead of Move"), 1);
+  EXPECT_EQ(close_and_drawn(),
+            (Lines{"newpath", "10.00 10.00 moveto", "20.00 30.00 lineto", "stroke", "10.00 10.00 moveto",
+                   "10.00 10.00 lineto", "20.00 30.00 lineto", "stroke"}));
+}
+
 TEST_F(PsDev, CoordinatesBeyondTheBoundAreClampedInfinitiesTooNaNAndTinyTextDropped) {
   open_plot();
   float x[] = {1e8f, 99000000.0f, -kInf}, y[] = {0.0f, 1.0f, kInf};
