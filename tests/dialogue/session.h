@@ -2,9 +2,7 @@
 // into main menus and what lies between them.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <cstddef>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -18,33 +16,41 @@ namespace dialogue {
 
 using Lines = std::vector<std::string>;
 
-const std::string kMenuTitle = " @ main program varnholt_pk         v1.5 2024-09-13";
-const std::string kMenuLast = " QUIT PROGRAM ........................9999";
+const std::string kAt = " " + std::string(50, '@');
 const std::string kDots = " " + std::string(42, '.');
+const std::string kEnd = " ===> END OF INPUT: RUN ENDED";
+const std::string kTrailer = " @ PROGRAM varnholt_pk";
+const std::string kQuit = " QUIT PROGRAM ........................9999";
+
+inline std::string joined(const Lines& lines) {
+  std::string t = "\n";
+  for (const auto& l : lines) t += l + "\n";
+  return t;
+}
 
 struct Session {
   int status = -1;
   Lines lines;
-  // Each main menu as [first, last] line indices, frame rules included.
-  std::vector<std::pair<std::size_t, std::size_t>> menus;
+  std::vector<std::pair<std::size_t, std::size_t>> menus;  // first and last line of each main menu
 
-  Lines menu(std::size_t i) const {
-    return Lines(lines.begin() + static_cast<long>(menus.at(i).first),
-                 lines.begin() + static_cast<long>(menus.at(i).second) + 1);
-  }
-  // What follows menu i up to the next menu (or the end of the run).
+  Lines slice(std::size_t a, std::size_t b) const { return Lines(lines.begin() + a, lines.begin() + b); }
+  Lines menu(std::size_t i) const { return slice(menus.at(i).first, menus.at(i).second + 1); }
+  // What follows menu i up to the next menu or the end of the run.
   Lines after(std::size_t i) const {
-    std::size_t from = menus.at(i).second + 1;
-    std::size_t to = i + 1 < menus.size() ? menus[i + 1].first : lines.size();
-    return Lines(lines.begin() + static_cast<long>(from), lines.begin() + static_cast<long>(to));
+    return slice(menus.at(i).second + 1, i + 1 < menus.size() ? menus[i + 1].first : lines.size());
   }
-  Lines last_menu() const { return menu(menus.size() - 1); }
-  std::size_t find(const std::string& line, std::size_t from = 0) const {
-    for (std::size_t i = from; i < lines.size(); ++i)
-      if (lines[i] == line) return i;
-    return lines.size();
+  // Whether each block shows as consecutive lines, the blocks in this order.
+  bool shows(const std::vector<Lines>& blocks) const {
+    const std::string all = joined(lines);
+    std::size_t at = 0;
+    for (const auto& b : blocks) {
+      const std::string t = joined(b);
+      at = all.find(t, at);
+      if (at == std::string::npos) return false;
+      at += t.size() - 1;
+    }
+    return true;
   }
-  bool has(const std::string& line) const { return find(line) < lines.size(); }
 };
 
 // Runs the program; the first keyboard line answers the header's wait.
@@ -55,46 +61,17 @@ inline Session run(const std::string& keyboard) {
     s.status = run_varnholt_pk();
     s.lines = c.lines();
   }
-  for (std::size_t i = 1; i < s.lines.size(); ++i) {
-    if (s.lines[i] != kMenuTitle) continue;
-    std::size_t last = i;
-    while (last < s.lines.size() && s.lines[last] != kMenuLast) ++last;
-    s.menus.emplace_back(i - 1, last + 1);
-  }
+  for (std::size_t i = 1; i < s.lines.size(); ++i)
+    if (s.lines[i] == " @ main program varnholt_pk         v1.5 2024-09-13")
+      s.menus.emplace_back(i - 1, std::find(s.lines.begin() + i, s.lines.end(), kQuit) - s.lines.begin() + 1);
   return s;
 }
 
-// The value field of a menu item: what follows the item text. Empty when
-// the item is not on the screen.
-inline std::string value_of(const Lines& menu, const std::string& item) {
-  const std::string head = " " + item;
-  for (const auto& l : menu)
-    if (l.size() > head.size() && l.compare(0, head.size(), head) == 0) return l.substr(head.size());
-  return "";
-}
-
-// An integer right-justified in w columns.
-inline std::string iw(long v, std::size_t w) {
-  std::string t = std::to_string(v);
-  return std::string(w > t.size() ? w - t.size() : 0, ' ') + t;
-}
-
-// The main menu's question and the echo of the choice, at level 2.
-inline Lines choice(long code) {
-  return {kDots, " Enter your choice", " New value =  " + iw(code, 12), kDots};
-}
-
 // A file in the tests' working directory, removed with the object.
-class TempFile {
- public:
-  TempFile(std::string name, const std::string& content) : name_(std::move(name)) {
-    std::ofstream(name_) << content;
-  }
-  ~TempFile() { std::remove(name_.c_str()); }
-  const std::string& name() const { return name_; }
-
- private:
-  std::string name_;
+struct TempFile {
+  std::string name;
+  TempFile(std::string n, const std::string& content) : name(std::move(n)) { std::ofstream(name) << content; }
+  ~TempFile() { std::remove(name.c_str()); }
 };
 
 }  // namespace dialogue
