@@ -1,43 +1,31 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <tuple>
 
 #include "gral/errend.h"
 #include "gral/format.h"
 #include "gral/pictures.h"
-#include "support/console.h"
-#include "support/transcript.h"
+#include "support/expect.h"
 
 using namespace testing_support;
-using Lines = std::vector<std::string>;
 
 namespace {
 
-// Values are reported in G14.4.
-const auto g = [](float v) { return gral::fmt_g(v, 14, 4); };
 const Lines kInvalid = warning_head("crevin3    ") +
                        Lines{" gravity =   7 not in [0,4]U[10,14]", " ==> Do as if gravity = 3"} + tail('/');
 
 // An error question answered, its default yes.
 Lines asked(const std::string& q, bool answer) {
-  return Lines{dots()} + yes_no_question(q, true) +
-         Lines{answer ? " New value =  Yes" : " New value =  No ", dots()};
-}
-
-Lines sad_face() {
-  Console c;
-  sorryface();
-  return c.lines();
+  return Lines{kDots} + yes_no_question(q, true) +
+         Lines{answer ? " New value =  Yes" : " New value =  No ", kDots};
 }
 
 // red (%) outside [0, 100] as reported for routine scolortable, with the
-// value it was left at.
+// value it was left at. Values are reported in G14.4.
 Lines report(int gravity, float value, float after) {
-  char level[4];
-  std::snprintf(level, sizeof level, "%3d", gravity);
+  const auto g = [](float v) { return gral::fmt_g(v, 14, 4); };
   const std::string red = " red (%) = " + g(value);
-  return {" Problem in subroutine: scolortable", std::string(" Gravity level [0-4]U[10,14] = ") + level,
+  return {" Problem in subroutine: scolortable", " Gravity level [0-4]U[10,14] = " + gral::fmt_i(gravity, 3),
           red + " outside [ " + g(0) + " , " + g(100) + " ]",
           red + (value < 0 ? " < " + g(0) : " > " + g(100)),
           (after == value ? " ==> UNALTERED red (%) = " : " ==> RESET red (%) = ") + g(after)};
@@ -59,20 +47,20 @@ std::tuple<int, float, std::int32_t> check(float value, int gravity) {
 // so nothing drawn is lost, but ends without the trailer. An invalid level is
 // warned about first and counts as 3.
 TEST(Crevin3, EachLevelReportsResetsAndEndsWithItsExitStatus) {
-  const Lines face = sad_face();
-  const std::string resume = " RECOVERABLE ERROR ==> RESUMING EXECUTION ADVISED";
-  const std::string quit = " UNRECOVERABLE ERROR ==> QUITTING ADVISED";
-  const Lines advice{" Copying the above information", " and sending it to the program author",
-                     " might be helpful"};
-  const Lines resumed = Lines{resume} + asked("RESUME", true) + Lines{" RESUMING EXECUTION"};
-  const Lines user_stop = Lines{resume} + asked("RESUME", false) +
-                          Lines{" EXECUTION STOPPED BY USER", " AFTER RECOVERABLE ERROR"};
-  const Lines stopped = face + Lines{quit} + asked("STOP", true) +
+  const Lines face = written_by(sorryface), resume = {" RECOVERABLE ERROR ==> RESUMING EXECUTION ADVISED"},
+              quit = {" UNRECOVERABLE ERROR ==> QUITTING ADVISED"},
+              advice = {" Copying the above information", " and sending it to the program author",
+                        " might be helpful"};
+  const Lines resumed = resume + asked("RESUME", true) + Lines{" RESUMING EXECUTION"};
+  const Lines user_stop =
+      resume + asked("RESUME", false) + Lines{" EXECUTION STOPPED BY USER", " AFTER RECOVERABLE ERROR"};
+  const Lines stopped = face + quit + asked("STOP", true) +
                         Lines{" EXECUTION STOPPED BY USER", " AFTER UNRECOVERABLE ERROR"} + advice;
-  const Lines twilight = face + Lines{quit} + asked("STOP", false) +
+  const Lines twilight = face + quit + asked("STOP", false) +
                          Lines{" ENTERING THE TWILIGHT ZONE OF COMPUTING !",
                                " THE VALIDITY OF WHAT FOLLOWS IS QUESTIONABLE", " RESUMING EXECUTION"};
   const Lines fatal = face + Lines{" UNRECOVERABLE ERROR", " EXECUTION STOPPED BY PROGRAM"} + advice;
+  // level, value, keyboard, exit status, value after, the lines after the report
   const std::tuple<int, float, const char*, int, float, Lines> cases[] = {
       {0, 150.0f, "\n", -1, 150.0f, {}},           {10, 150.0f, "\n", -1, 100.0f, {}},
       {1, 150.0f, "\n", -1, 150.0f, {}},           {11, -5.0f, "\n", -1, 0.0f, {}},
@@ -91,36 +79,29 @@ TEST(Crevin3, EachLevelReportsResetsAndEndsWithItsExitStatus) {
     EXPECT_EQ(c.lines(), (gravity == 7 ? kInvalid : Lines{}) +
                              (warning ? warning_head("crevin3    ") : error_head("crevin3    ")) +
                              report(gravity, value, after) + ending + tail(warning ? '/' : '*'));
-    EXPECT_EQ(c.unread(), "");
-    EXPECT_EQ(std::pair(finished, trailer), std::pair(status == 1, false));
+    EXPECT_EQ(std::tuple(c.unread(), finished, trailer), std::tuple("", status == 1, false));
   }
 }
 
-// Only an invalid level is reported for a value inside.
-TEST(Crevin3, BoundsAndNaNAreInsideAndWriteNothing) {
-  for (float v : {0.0f, 100.0f, std::nanf("")}) {
-    Console c;
-    const auto [status, after, ier] = check(v, 14);
-    EXPECT_EQ(std::pair(status, ier), std::pair(-1, 0));
+// Inside the bounds, NaN included, only an invalid level is reported. Other
+// stop levels end nothing; during a command file the questions still read
+// the keyboard.
+TEST(Crevin3, InsideAndOtherStopLevelsPassQuietly) {
+  for (auto [v, gravity] : {std::pair{0.0f, 14}, {100.0f, 14}, {std::nanf(""), 14}, {50.0f, 7}}) {
+    Console c("\n");
+    const auto [status, after, ier] = check(v, gravity);
+    EXPECT_EQ(std::tuple(status, ier, c.lines()), std::tuple(-1, 0, gravity == 7 ? kInvalid : Lines{}));
     EXPECT_TRUE(after == v || std::isnan(after));
-    EXPECT_EQ(c.text(), "");
   }
-  Console c("\n");
-  EXPECT_EQ(check(50.0f, 7), std::tuple(-1, 50.0f, 0));
-  EXPECT_EQ(c.lines(), kInvalid);
-}
-
-TEST(Errortailstop, OtherLevelsDoNothingAndQuestionsReadTheKeyboardDuringACommandFile) {
   for (int igrav : {3, -1}) {
-    Console c("y\n");
-    EXPECT_EQ(run_status([&] { errortailstop(igrav); }), -1);
-    EXPECT_EQ(c.text(), "");
-    EXPECT_EQ(c.unread(), "y\n");
+    const Outcome r = run_with("y\n", [&] { errortailstop(igrav); });
+    EXPECT_EQ(std::tuple(r.status, r.lines, r.unread), std::tuple(-1, Lines{}, "y\n"));
   }
-  Console c("n\n\n");
-  iocom.IUNSTDIN = iocom.IUNCMD = 15;
-  iocom.LCMDOPEN = true;
-  EXPECT_EQ(run_status([] { errortailstop(0); }), 1);
-  EXPECT_EQ(c.lines().at(c.lines().size() - 2), " ===> HIT RETURN TO RESUME COMMANDS");
-  EXPECT_EQ(c.unread(), "");
+  const Outcome r = run_with("n\n\n", [] {
+    iocom.IUNSTDIN = iocom.IUNCMD = 15;
+    iocom.LCMDOPEN = true;
+    errortailstop(0);
+  });
+  EXPECT_EQ(std::tuple(r.status, r.lines.at(r.lines.size() - 2), r.unread),
+            std::tuple(1, " ===> HIT RETURN TO RESUME COMMANDS", ""));
 }

@@ -1,25 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "gral/pictures.h"
-#include "records/fixedtext.h"
 #include "runinfo/runinfo.h"
-#include "support/fakehost.h"
-#include "support/output.h"
+#include "support/expect.h"
 
 using namespace testing_support;
+using RunInfo = OnFakeHost;
 
 namespace {
-
-class RunInfo : public OnFakeHost {
- protected:
-  RunInfo() { start(); }
-  void start() {
-    written_by([] { smaininfo2("varnholt_pk_extra", "1.5", "2024-09-13"); });
-  }
-};
-
+void start() {
+  written_by([] { smaininfo2("varnholt_pk_extra", "1.5", "2024-09-13"); });
+}
 const std::string kInner = " @" + std::string(49, '-');
-
 }  // namespace
 
 // Modes 0 and 1 check the code, 2 and 3 fetch the stored one, 4 and 5 reset
@@ -31,33 +23,28 @@ TEST_F(RunInfo, CodeModesCheckFetchResetAskOrRefuse) {
       " ==> RESET run info code =     0", " ===> HIT RETURN TO CONTINUE"};
   const Lines asked = {" run info code current value =     3", " date+user+host+os+hardw+main+subr+cmnd...0"};
   // stored code, code handed in, mode, code handed back, code stored after, lines shown (none when empty)
-  for (auto [stored, code, inter, want, stored_after, shown] :
-       std::vector<std::tuple<int, int, int, int, int, Lines>>{
-           {2, 5, 1, 0, 0, out_of_range},
-           {2, -1, 1, 0, 0, {"  run info code =    -1"}},
-           {0, 2, 1, 2, 2, {}},
-           {3, 1, 3, 3, 3, {}},
-           {1, 2, 6, 2, 1, {" inter =     6", " ===> NO ACTION"}},
-           {1, 2, -1, 2, 1, {" inter =    -1"}},
-           {3, 2, 5, 0, 0, {" INITIALISING RUN INFO"}},
-           {3, 0, 2, 3, 3, asked}}) {
+  const std::tuple<int, int, int, int, int, Lines> cases[] = {
+      {2, 5, 1, 0, 0, out_of_range},
+      {2, -1, 1, 0, 0, {"  run info code =    -1"}},
+      {0, 2, 1, 2, 2, {}},
+      {3, 1, 3, 3, 3, {}},
+      {1, 2, 6, 2, 1, {" inter =     6", " ===> NO ACTION"}},
+      {3, 2, 5, 0, 0, {" INITIALISING RUN INFO"}},
+      {3, 0, 2, 3, 3, asked}};
+  for (auto [stored, code, inter, want, stored_after, shown] : cases) {
     std::int32_t value = code;
-    const Outcome r = run_with("\n", [&] {
-      runinfo3com.IRUNINFO = stored;
-      swpinfo(value, inter);
-    });
+    runinfo3com.IRUNINFO = stored;
+    const Outcome r = run_with("\n", [&] { swpinfo(value, inter); });
     EXPECT_EQ(std::tuple(value, runinfo3com.IRUNINFO), std::tuple(want, stored_after)) << inter;
-    EXPECT_TRUE(has_block(r.lines, shown) && r.lines.empty() == shown.empty()) << inter;
+    EXPECT_TRUE(has_in_order(r.lines, {shown}) && r.lines.empty() == shown.empty()) << inter;
     EXPECT_TRUE(inter != 5 || r.lines.size() == 4u);
   }
 }
 
-// The facts are gathered in a fixed order, the clocks read last; the header
-// shows what was gathered.
-TEST_F(RunInfo, StartFillsTheRecordInOrderAndLeavesNoTemporaryFile) {
-  runinfo3com.IRUNINFO = 2;
-  runinfo3com.ICMND = 7;
-  host_.log.clear();
+// The facts are gathered in a fixed order, the clocks read last, and no
+// temporary file is left.
+TEST_F(RunInfo, StartFillsTheRecordInOrder) {
+  runinfo3com.IRUNINFO = 2, runinfo3com.ICMND = 7;
   start();
   const auto& r = runinfo3com;
   EXPECT_EQ(std::tuple(r.IROUTLEV, r.ICMND, r.IRUNINFO, r.CPUTIME0, r.ICLOCK0),
@@ -67,9 +54,11 @@ TEST_F(RunInfo, StartFillsTheRecordInOrderAndLeavesNoTemporaryFile) {
   EXPECT_TRUE(dir_.empty());
 }
 
+// The header shows what was gathered, user and host only for codes 0 and 1.
 // The wait takes one line, and goes on at the end of input.
 TEST_F(RunInfo, HeaderShowsUserAndHostOnlyForCodesZeroAndOne) {
-  for (std::int32_t code : {0, 1, 2, 3}) {
+  start();
+  for (std::int32_t code : {1, 2}) {
     runinfo3com.IRUNINFO = code;
     const Outcome r = run_with("typed\nnext\n", progheadtm2);
     Lines want = {rule('@'),
@@ -100,34 +89,30 @@ TEST_F(RunInfo, HeaderShowsUserAndHostOnlyForCodesZeroAndOne) {
 // nothing elapsed, not a full period; a lower one means the count wrapped.
 // The closing picture follows the last digit of the end time.
 TEST_F(RunInfo, TrailerTimesAndPictureByLastDigitOfEndTime) {
-  // started at clock 5000 and processor time 1.5
-  const std::string elapsed = " @ ELAPSED TIME =", cpu = " @ CPU TIME     =",
-                    seconds = "       0.000 seconds";
-  const std::string modulo = " @       modulo     35791.395 mn";
+  start();  // at clock 5000 and processor time 1.5
+  const std::string elapsed = " @ ELAPSED TIME =", cpu = " @ CPU TIME     =", zero = "       0.000 seconds",
+                    modulo = " @       modulo     35791.395 mn", wrapped = " @       modulo         0.133 mn";
   const int max = 2147483647;
   // the clock at the end, processor time at the end, the time lines
-  const std::vector<std::tuple<gral::ClockReading, float, Lines>> cases = {
+  const std::tuple<gral::ClockReading, float, Lines> cases[] = {
       {{125000, 1000, max}, 31.75f, {elapsed + "     120.000 seconds", modulo, cpu + "      30.250 seconds"}},
       {{155000, 1000, max}, 301.5f, {elapsed + "       2.500 mn", modulo, cpu + "       5.000 mn"}},
-      {{5000, 1000, max}, 1.5f, {elapsed + seconds, modulo, cpu + seconds}},
-      {{2000, 1000, 8000},
-       1.5f,
-       {elapsed + "       5.000 seconds", " @       modulo         0.133 mn", cpu + seconds}},
+      {{5000, 1000, max}, 1.5f, {elapsed + zero, modulo, cpu + zero}},
+      {{2000, 1000, 8000}, 1.5f, {elapsed + "       5.000 seconds", wrapped, cpu + zero}},
       {{7, 0, 0}, 2.5f, {" @ Could not compute elapsed system clock time", cpu + "       1.000 seconds"}}};
   void (*pictures[])() = {happyface,    sator,        carmag33, endfun1, tetrakis,
                           tetratemple1, tetratemple2, graben,   horst,   tetrakis};
   for (int digit = 0; digit <= 9; ++digit) {
-    const auto& [clock, cpu_time, times] = cases[static_cast<std::size_t>(digit % 5)];
-    const Lines picture = written_by(pictures[digit]);
+    std::tie(host_.clock, host_.cpu, std::ignore) = cases[digit % 5];
     host_.time.second = 50 + digit;
-    host_.clock = clock;
-    host_.cpu = cpu_time;
     const Lines out = written_by(progtail2);
-    ASSERT_GT(out.size(), 5u);
-    EXPECT_EQ(Lines(out.begin(), out.begin() + 5),
-              (Lines{rule('@'), " @ PROGRAM varnholt_pk", " @ Version: 1.5",
-                     " @ STARTED    ON: 2024-09-13 AT 10:11:12",
-                     " @ TERMINATED ON: 2024-09-13 AT 10:11:5" + std::to_string(digit)}));
-    EXPECT_EQ(Lines(out.begin() + 5, out.end()), lines({times, {kInner}, picture, {rule('@')}})) << digit;
+    EXPECT_EQ(out, lines({{rule('@'), " @ PROGRAM varnholt_pk", " @ Version: 1.5",
+                           " @ STARTED    ON: 2024-09-13 AT 10:11:12",
+                           " @ TERMINATED ON: 2024-09-13 AT 10:11:5" + std::to_string(digit)},
+                          std::get<2>(cases[digit % 5]),
+                          {kInner},
+                          written_by(pictures[digit]),
+                          {rule('@')}}))
+        << digit;
   }
 }
