@@ -84,14 +84,15 @@ TEST(Prompts, IntegersTakeTheDefaultRetryLettersAndRefuseValuesOutside) {
                  Lines{" New value =" + pad(12) + "99", kDots});
   transcript(ask(ininteg1, "choice"), true, "\n   \n12 13\n", 0, 12,
              {kDots, " Enter choice", " New value =" + pad(12) + "12", kDots});
-  const Lines index{kDots, " Enter index", " inside  [-10,10]"}, n{" Enter n", " inside  [-10,10]"};
+  const Lines index{kDots, " Enter index", " inside  [-10,10]"},
+      n{kDots, " Enter n", " inside  [-10,10]", kHint, " Default =" + pad(11) + "50"};
   transcript(ask(inintegvin1, "index", -10, 10), true, "\n\n-11\n\n-10\n", 0, -10,
              index + error_frame("inintegvin1", {" index =" + pad(10) + "-11", " outside [-10,10]"}) + index +
                  Lines{" New value =" + pad(11) + "-10", kDots});
-  transcript(ask(inintegvindef, "n", 50, -10, 10), false, "\n\n25\n\n10\n", 0, 10,
+  transcript(ask(inintegvindef, "n", 50, -10, 10), true, "\n\n25\n\n10\n", 0, 10,
              n + error_frame("inintegvindef", {" n =" + pad(11) + "50", " outside [-10,10]"}) + n +
                  error_frame("inintegvindef", {" n =" + pad(11) + "25", " outside [-10,10]"}) + n +
-                 Lines{" New value =" + pad(12) + "10"});
+                 Lines{" New value =" + pad(12) + "10", kDots});
 }
 
 // The default's layout counts the value the variable holds on entry; the
