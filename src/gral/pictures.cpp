@@ -76,17 +76,13 @@ constexpr std::array<std::string_view, 5> kSator{
 };
 static_assert(all_of_width(kSator, 9));
 
-constexpr std::array<std::string_view, 18> kSorryface{
-    "            &&&&&&&&&&&&            ", "        &&                &&        ",
-    "     &&                      &&     ", "   &&                          &&   ",
-    "  &&                            &&  ", " &&                              && ",
-    " &        &&&          &&&        & ", "&&        &&&          &&&        &&",
-    "&&                                &&", "&&                                &&",
-    "&&                                &&", " &          &&&&&&&&&&&&          & ",
-    " &&      &&&            &&&      && ", "  &&   &&                  &&   &&  ",
-    "   &&                          &&   ", "     &&                      &&     ",
-    "        &&                &&        ", "            &&&&&&&&&&&&            ",
-};
+// The sad face is the smiling one with its mouth turned down.
+constexpr std::array<std::string_view, 18> sad(std::array<std::string_view, 18> face) {
+  face[11] = " &          &&&&&&&&&&&&          & ";
+  face[13] = "  &&   &&                  &&   &&  ";
+  return face;
+}
+constexpr std::array<std::string_view, 18> kSorryface = sad(kHappyface);
 static_assert(all_of_width(kSorryface, 36));
 
 constexpr std::array<std::string_view, 4> kTetrakis{
