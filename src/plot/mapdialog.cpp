@@ -64,37 +64,26 @@ void explain_offset_matrix(float xcm0, float ycm0, float xx, float xy, float yx,
   line(" |   |  =  |       | * |  | + |    |");
   line(" |ycm|     |yx   yy|   |yu|   |ycm0|");
   current_setup_head();
-  put(gral::Rec()
-          .X()
-          .A("|xcm|")
-          .X(3)
-          .A("|")
-          .F(xx, 7, 3)
-          .X()
-          .F(xy, 7, 3)
-          .A("|")
-          .X(3)
-          .A("|xu|")
-          .X(3)
-          .A("|")
-          .F(xcm0, 7, 3)
-          .A("|"));
+  auto row = [](std::string_view cm, float m1, float m2, std::string_view us, float offset) {
+    put(gral::Rec()
+            .X()
+            .A(cm)
+            .X(3)
+            .A("|")
+            .F(m1, 7, 3)
+            .X()
+            .F(m2, 7, 3)
+            .A("|")
+            .X(3)
+            .A(us)
+            .X(3)
+            .A("|")
+            .F(offset, 7, 3)
+            .A("|"));
+  };
+  row("|xcm|", xx, xy, "|xu|", xcm0);
   put(gral::Rec().X().A("|   |").A(" = ").A("|").X(15).A("|").A(" * ").A("|  |").A(" + ").A("|").X(7).A("|"));
-  put(gral::Rec()
-          .X()
-          .A("|ycm|")
-          .X(3)
-          .A("|")
-          .F(yx, 7, 3)
-          .X()
-          .F(yy, 7, 3)
-          .A("|")
-          .X(3)
-          .A("|yu|")
-          .X(3)
-          .A("|")
-          .F(ycm0, 7, 3)
-          .A("|"));
+  row("|ycm|", yx, yy, "|yu|", ycm0);
   rule('=');
 }
 
