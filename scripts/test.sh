@@ -2,6 +2,7 @@
 # Builds everything and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+./scripts/setup.sh --tests
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)"
 ctest --test-dir build -j"$(nproc)" --output-on-failure
