@@ -91,6 +91,22 @@ void spread(fixed::Array<float, 5>& v, std::int32_t n, float& dv) {
   for (std::int32_t i = 2; i <= n - 1; ++i) v(i) = v(1) + static_cast<float>(i - 1) * dv;
 }
 
+// Codes 63/64 and 66/67: one strength, or the first (minimum) and last
+// (maximum) of several with those between spread evenly.
+void ask_strength(fixed::Array<float, 5>& v, std::int32_t n, float& dv, const std::string& name,
+                  bool maximum) {
+  if (n == 1) {
+    if (!maximum) ask(v(1), name + " MPa");
+    return;
+  }
+  if (maximum) {
+    ask(v(n), "Maximum " + name + " MPa");
+  } else {
+    ask(v(1), "Minimum " + name + " MPa");
+  }
+  spread(v, n, dv);
+}
+
 }  // namespace
 
 void show_main_menu(const VarnholtState& s) {
@@ -252,33 +268,15 @@ void run_menu_code(VarnholtState& s) {
       ask_count(s.NT0, "Number of T0 values");
       break;
     case 63:
-      if (s.NT0 == 1) {
-        ask(s.T0(1), "T0 MPa");
-      } else {
-        ask(s.T0(1), "Minimum T0 MPa");
-        spread_t0(s);
-      }
-      break;
     case 64:
-      if (s.NT0 == 1) break;
-      ask(s.T0(s.NT0), "Maximum T0 MPa");
-      spread_t0(s);
+      ask_strength(s.T0, s.NT0, s.DT0, "T0", s.ICHOICE == 64);
       break;
     case 65:
       ask_count(s.NC0, "Number of C0 values");
       break;
     case 66:
-      if (s.NC0 == 1) {
-        ask(s.C0(1), "C0 MPa");
-      } else {
-        ask(s.C0(1), "Minimum C0 MPa");
-        spread_c0(s);
-      }
-      break;
     case 67:
-      if (s.NC0 == 1) break;
-      ask(s.C0(s.NC0), "Maximum C0 MPa");
-      spread_c0(s);
+      ask_strength(s.C0, s.NC0, s.DC0, "C0", s.ICHOICE == 67);
       break;
     case 5000:
       altsio2(s.CMDFILE, s.ICHOICE, 0);
@@ -307,11 +305,4 @@ void friction_from_coefficient(VarnholtState& s) {
   s.PHI0R = std::atan(s.XMU);
   rad2deg1(s.PHI0, s.PHI0R);
   set_k13(s);
-}
-
-void spread_t0(VarnholtState& s) {
-  spread(s.T0, s.NT0, s.DT0);
-}
-void spread_c0(VarnholtState& s) {
-  spread(s.C0, s.NC0, s.DC0);
 }

@@ -18,7 +18,3 @@ void profile_at_z(VarnholtState& s);
 // The friction law from PHI0 (degrees), or from XMU.
 void friction_from_angle(VarnholtState& s);
 void friction_from_coefficient(VarnholtState& s);
-// Even spread of the values in force between the first and the last;
-// with one value in force nothing changes.
-void spread_t0(VarnholtState& s);
-void spread_c0(VarnholtState& s);
