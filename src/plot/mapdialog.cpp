@@ -8,6 +8,7 @@
 #include "gral/frames.h"
 #include "gral/prompts.h"
 #include "plot/plot.h"
+#include "plot/subplot_maps.h"
 #include "records/sio.h"
 
 namespace {
@@ -15,12 +16,8 @@ namespace {
 constexpr Stamp kMus2cm1{"mus2cm1", " 6.6", "2019-10-02"};
 constexpr Stamp kMus2cm3{"mus2cm3", " 4.5", "2019-10-02"};
 
-void line(std::string_view text) {
-  gral::put1x(iocom.IUNSTDOUT, text);
-}
-void put(const gral::Rec& r) {
-  gral::put(iocom.IUNSTDOUT, r);
-}
+using plot_maps::line;
+using plot_maps::put;
 void rule(char c) {
   line(std::string(42, c));
 }

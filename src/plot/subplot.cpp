@@ -18,12 +18,8 @@ constexpr Stamp kSsubplot{"ssubplot   ", " 1.4", "2019-09-29"};
 constexpr Stamp kSplotscaling{"splotscaling", " 1.2", "2024-02-19"};
 constexpr Stamp kSplotunits{"splotunits ", " 4.2", "2019-10-04"};
 
-void line(std::string_view text) {
-  gral::put1x(iocom.IUNSTDOUT, text);
-}
-void put(const gral::Rec& r) {
-  gral::put(iocom.IUNSTDOUT, r);
-}
+using plot_maps::line;
+using plot_maps::put;
 void dash_rule() {
   line(std::string(43, '-'));
 }

@@ -2,8 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
+#include "gral/format.h"
 #include "records/plot.h"
+#include "records/sio.h"
 
 namespace plot_maps {
 
@@ -21,6 +24,14 @@ inline void no_subplot(float* xo, float* yo, std::int32_t n) {
     xo[i] = 0.0f;
     yo[i] = 0.0f;
   }
+}
+
+// One `1X, A` record, or one built record, on the standard output unit.
+inline void line(std::string_view text) {
+  gral::put1x(iocom.IUNSTDOUT, text);
+}
+inline void put(const gral::Rec& r) {
+  gral::put(iocom.IUNSTDOUT, r);
 }
 
 // The centimetre-to-user map of subplot s, inverse of its user-to-cm map.
