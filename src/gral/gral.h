@@ -9,6 +9,7 @@
 #include "gral/frames.h"
 #include "gral/freeform.h"
 #include "gral/hostfacts.h"
+#include "gral/lines.h"
 #include "gral/matrix.h"
 #include "gral/pictures.h"
 #include "gral/prompts.h"

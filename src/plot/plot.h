@@ -15,6 +15,28 @@ void plend();
 void newpage();
 void splotattributes(std::int32_t inter);
 
+// Attribute set-routines: the value (in and out) and the mode inter.
+// 0 dialogue from the caller's value, 1 check and store, 2 dialogue from the
+// stored value, 3 return the stored value, 4 dialogue from the default,
+// 5 store the default and announce it, 6 and 7 resend to the device.
+void slinecolor(std::int32_t& icol, std::int32_t inter);
+void sfillcolor(std::int32_t& icol, std::int32_t inter);
+void stextcolor(std::int32_t& icol, std::int32_t inter);
+void slinewidth(float& width, std::int32_t inter);
+void slinestyle(std::int32_t& istyle, std::int32_t inter);
+void sfillstyle(std::int32_t& istyle, std::int32_t inter);
+void stextalign(std::int32_t& ialign, std::int32_t inter);
+void stextangle(float& angle, std::int32_t inter);
+void stextfont(std::int32_t& ifont, std::int32_t inter);
+void stextsize(float& size, std::int32_t inter);
+void ssymbolsize(float& size, std::int32_t inter);
+void ssymboltype(std::int32_t& itype, std::int32_t inter);
+// Colour count, one colour entry and the colour table.
+void scolornb(std::int32_t& nbcol, std::int32_t inter);
+void scolorrgb(std::int32_t icol, std::string& name, float& red, float& green, float& blue,
+               std::int32_t inter);
+void scolortable(std::int32_t inter);
+
 // Subplots, plot scaling and map queries.
 // inter 1: select isub silently; 0 and other even values: select and show
 // the change; 2, 3: return the current subplot; 4 to 7: make subplot 1
