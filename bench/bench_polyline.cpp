@@ -23,6 +23,7 @@
 #include "records/fixedtext.h"
 #include "records/plot.h"
 #include "records/sio.h"
+#include "support/records.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ class PlotSession {
  public:
   PlotSession() : in_(std::string(16, '\n')) {
     gral::bind_console(in_, out_);
-    iocom = IoCom{};
+    testing_support::reset_records();
     iocom.LPAUSE = false;
     std::string name = fixed::fit("bench.ps", 50);
     intplinit(name, 3);

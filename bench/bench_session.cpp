@@ -12,6 +12,7 @@
 #include "gral/units.h"
 #include "records/sio.h"
 #include "stress/program.h"
+#include "support/records.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ void BM_SessionFromCommandFile(benchmark::State& state) {
     std::istringstream in(keyboard);
     std::ostringstream out;
     gral::bind_console(in, out);
-    iocom = IoCom{};
+    testing_support::reset_records();
     gral::run_end_hooks() = gral::RunEndHooks{};
     int status = run_varnholt_pk();
     gral::bind_standard_console();

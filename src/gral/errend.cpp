@@ -4,6 +4,7 @@
 
 #include "gral/format.h"
 #include "gral/frames.h"
+#include "gral/lines.h"
 #include "gral/pictures.h"
 #include "gral/prompts.h"
 #include "gral/runend.h"
@@ -13,10 +14,6 @@
 namespace {
 
 constexpr Stamp kCrevin3{"crevin3    ", " 4.0", "2024-02-13"};
-
-void say(std::string_view line) {
-  gral::put1x(iocom.IUNERROUT, line);
-}
 
 // The error questions are put on the error units, so they are answered at
 // the keyboard even while a command file stands in for standard input. The
@@ -36,9 +33,9 @@ bool ask(std::string_view question) {
 }
 
 void copy_advice() {
-  say("Copying the above information");
-  say("and sending it to the program author");
-  say("might be helpful");
+  gral::say_err("Copying the above information");
+  gral::say_err("and sending it to the program author");
+  gral::say_err("might be helpful");
 }
 
 }  // namespace
@@ -46,33 +43,33 @@ void copy_advice() {
 void errortailstop(std::int32_t igrav) {
   switch (igrav) {
     case 0:
-      say("RECOVERABLE ERROR ==> RESUMING EXECUTION ADVISED");
+      gral::say_err("RECOVERABLE ERROR ==> RESUMING EXECUTION ADVISED");
       if (ask("RESUME")) {
-        say("RESUMING EXECUTION");
+        gral::say_err("RESUMING EXECUTION");
         errortail00();
         return;
       }
-      say("EXECUTION STOPPED BY USER");
-      say("AFTER RECOVERABLE ERROR");
+      gral::say_err("EXECUTION STOPPED BY USER");
+      gral::say_err("AFTER RECOVERABLE ERROR");
       stop_run();
     case 1:
       sorryface();
-      say("UNRECOVERABLE ERROR ==> QUITTING ADVISED");
+      gral::say_err("UNRECOVERABLE ERROR ==> QUITTING ADVISED");
       if (ask("STOP  ")) {
-        say("EXECUTION STOPPED BY USER");
-        say("AFTER UNRECOVERABLE ERROR");
+        gral::say_err("EXECUTION STOPPED BY USER");
+        gral::say_err("AFTER UNRECOVERABLE ERROR");
         copy_advice();
         stop_run();
       }
-      say("ENTERING THE TWILIGHT ZONE OF COMPUTING !");
-      say("THE VALIDITY OF WHAT FOLLOWS IS QUESTIONABLE");
-      say("RESUMING EXECUTION");
+      gral::say_err("ENTERING THE TWILIGHT ZONE OF COMPUTING !");
+      gral::say_err("THE VALIDITY OF WHAT FOLLOWS IS QUESTIONABLE");
+      gral::say_err("RESUMING EXECUTION");
       errortail00();
       return;
     case 2:
       sorryface();
-      say("UNRECOVERABLE ERROR");
-      say("EXECUTION STOPPED BY PROGRAM");
+      gral::say_err("UNRECOVERABLE ERROR");
+      gral::say_err("EXECUTION STOPPED BY PROGRAM");
       copy_advice();
       stop_run();
     default:
@@ -88,7 +85,7 @@ void crevin3(float& value, float vmin, float vmax, std::string_view name, std::s
   if (!valid) {
     warninghead(kCrevin3);
     gral::put(u, gral::Rec().X().A("gravity =").X().I(gravity, 3).X().A("not in [0,4]U[10,14]"));
-    say("==> Do as if gravity = 3");
+    gral::say_err("==> Do as if gravity = 3");
     warningtail00();
   }
 

@@ -3,6 +3,7 @@
 #include "gral/errend.h"
 #include "gral/format.h"
 #include "gral/frames.h"
+#include "gral/lines.h"
 #include "gral/pictures.h"
 #include "gral/prompts.h"
 #include "gral/runend.h"
@@ -97,11 +98,10 @@ void opef1(std::string& filename, std::string_view label, std::int32_t unit, std
   // The silent first look for an optional file learns of its absence from
   // the status alone.
   if (mode == kSilent) return;
-  const std::string rule = " " + std::string(43, '-');
-  gral::put(err, rule);
-  gral::put(err, gral::Rec().X().A("Could not open").X().A(lab).X().A("file"));
+  gral::put_rule(err, gral::kMenuRule, '-');
+  gral::put(err, gral::items({"Could not open", lab, "file"}));
   gral::put1x(err, "=> Proceeding");
-  gral::put(err, rule);
+  gral::put_rule(err, gral::kMenuRule, '-');
 }
 
 void opef2(std::string& filename, std::string_view label, std::int32_t unit, std::string_view status,

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "gral/format.h"
+#include "gral/lines.h"
 #include "gral/runend.h"
 #include "gral/text.h"
 #include "records/fixedtext.h"
@@ -10,13 +11,13 @@
 
 namespace {
 
-std::string rule(char c) {
-  return " " + std::string(50, c);
+void rule(int unit, char c) {
+  gral::put_rule(unit, gral::kFrameRule, c);
 }
 
 void menuhead(std::string_view prefix, std::string_view name, std::string_view vers, std::string_view date) {
   int u = iocom.IUNSTDOUT;
-  gral::put(u, rule('@'));
+  rule(u, '@');
   std::string title = fixed::fit(std::string(prefix) + std::string(name), 33);
   std::string mark = gral::trimmed(fixed::fit("v" + gral::trimmed(vers), 6));
   gral::put(u, gral::Rec().X().A(title, 33).X().A(mark, 5).X().A(date, 10));
@@ -35,7 +36,7 @@ void tail(char c) {
     // which would otherwise send the pause back to its prompt for ever.
     gral::read_pause(iocom.IUNERRIN);
   }
-  gral::put(iocom.IUNERROUT, rule(c));
+  rule(iocom.IUNERROUT, c);
 }
 
 }  // namespace
@@ -49,15 +50,15 @@ void submenuhead(std::string_view name, std::string_view vers, std::string_view 
 }
 
 void menutail() {
-  gral::put(iocom.IUNSTDOUT, rule('@'));
+  rule(iocom.IUNSTDOUT, '@');
 }
 
 void warninghead(std::string_view name, std::string_view, std::string_view) {
   int u = iocom.IUNERROUT;
-  gral::put(u, rule('/'));
+  rule(u, '/');
   gral::put(u, name_line("///", name));
   gral::put(u, " ///" + std::string(18, ' ') + "WARNING " + std::string(18, ' ') + "///");
-  gral::put(u, rule('/'));
+  rule(u, '/');
 }
 
 void warningtail00() {
@@ -67,15 +68,15 @@ void warningtail00() {
 void errorhead(std::string_view name, std::string_view, std::string_view) {
   int u = iocom.IUNERROUT;
   std::string empty = " ***" + std::string(44, ' ') + "***";
-  gral::put(u, rule('*'));
-  gral::put(u, rule('*'));
+  rule(u, '*');
+  rule(u, '*');
   gral::put(u, empty);
   gral::put(u, name_line("***", name));
   gral::put(u, empty);
   gral::put(u, " ***" + std::string(19, ' ') + "ERROR " + std::string(19, ' ') + "***");
   gral::put(u, empty);
-  gral::put(u, rule('*'));
-  gral::put(u, rule('*'));
+  rule(u, '*');
+  rule(u, '*');
 }
 
 void errortail00() {

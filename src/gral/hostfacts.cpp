@@ -7,6 +7,7 @@
 
 #include "gral/format.h"
 #include "gral/frames.h"
+#include "gral/lines.h"
 #include "gral/platform.h"
 #include "gral/text.h"
 #include "gral/units.h"
@@ -91,7 +92,7 @@ void warn(const Query& q, const Warning& w, const std::string& command, const gr
   if (w.with_setting) {
     gral::put1x(u, "=> SETTING " + std::string(q.what) + " = " + std::string(q.fallback));
   }
-  gral::put(u, " " + std::string(50, '/'));
+  gral::put_rule(u, gral::kFrameRule, '/');
 }
 
 // The first record of the query's file at the query's record length, or

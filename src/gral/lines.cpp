@@ -21,7 +21,13 @@ std::string rule_text(int n, char c) {
   return std::string(static_cast<std::size_t>(n > 0 ? n : 0), c);
 }
 void say_rule(int n, char c) {
-  say(rule_text(n, c));
+  put_rule(iocom.IUNSTDOUT, n, c);
+}
+void say_err_rule(int n, char c) {
+  put_rule(iocom.IUNERROUT, n, c);
+}
+void put_rule(int unit, int n, char c) {
+  put1x(unit, rule_text(n, c));
 }
 
 std::string items(std::initializer_list<std::string_view> parts) {

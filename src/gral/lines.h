@@ -21,10 +21,19 @@ void say_err(std::string_view text);
 // One built record on the error output unit.
 void say_err(const Rec& r);
 
+// The widths of the frames' rule and of the menus' title rule.
+inline constexpr int kFrameRule = 50;
+inline constexpr int kMenuRule = 43;
+// The dotted rule around a question at output level 2.
+inline constexpr int kDotRule = 42;
+
 // n characters c (the menus' rules are `1X, A` of such a text).
 std::string rule_text(int n, char c = '-');
-// A rule of n characters c as one `1X, A` record on standard output.
+// A rule of n characters c as one `1X, A` record on standard output, on the
+// error output unit, or on any unit.
 void say_rule(int n, char c = '-');
+void say_err_rule(int n, char c = '-');
+void put_rule(int unit, int n, char c);
 
 // The `1X, A, 1X, A, ...` record: every item after one blank. Numbers are
 // formatted by the caller (gral::fmt_i, fmt_f, ...) so each keeps its field.

@@ -8,6 +8,7 @@
 #include "gral/format.h"
 #include "gral/frames.h"
 #include "gral/freeform.h"
+#include "gral/lines.h"
 #include "gral/runend.h"
 #include "gral/text.h"
 #include "records/fixedtext.h"
@@ -15,8 +16,6 @@
 
 namespace {
 
-constexpr Stamp kInchar1{"inchar1    ", " 1.5", "2024-02-05"};
-constexpr Stamp kInchardef{"inchardef  ", " 1.5", "2024-02-05"};
 constexpr Stamp kIninteg1{"ininteg1   ", " 1.2", "2024-02-05"};
 constexpr Stamp kInintegdef{"inintegdef ", " 1.4", "2024-02-05"};
 constexpr Stamp kInintegvin1{"inintegvin1", " 1.2", "2024-02-05"};
@@ -31,7 +30,7 @@ constexpr std::size_t kNumberBuffer = 20;
 constexpr std::size_t kTextBuffer = 80;
 
 void dot_rule(int unit) {
-  gral::put1x(unit, std::string(42, '.'));
+  gral::put_rule(unit, gral::kDotRule, '.');
 }
 void level2_dot_rule() {
   if (iocom.LWITO(2)) dot_rule(iocom.IUNSTDOUT);

@@ -6,6 +6,7 @@
 
 #include "gral/format.h"
 #include "gral/frames.h"
+#include "gral/lines.h"
 #include "gral/prompts.h"
 #include "plot/plot.h"
 #include "plot/subplot_maps.h"
@@ -16,23 +17,20 @@ namespace {
 constexpr Stamp kMus2cm1{"mus2cm1", " 6.6", "2019-10-02"};
 constexpr Stamp kMus2cm3{"mus2cm3", " 4.5", "2019-10-02"};
 
-using plot_maps::line;
-using plot_maps::put;
-void rule(char c) {
-  line(std::string(42, c));
-}
+// The set-up pictures are 42 characters wide.
+constexpr int kPicture = 42;
 
 // The head shared by both pictures: the title and the two frames.
 void title() {
-  rule('=');
-  line("          CONVERSION SET UP               ");
-  rule('=');
+  gral::say_rule(kPicture, '=');
+  gral::say("          CONVERSION SET UP               ");
+  gral::say_rule(kPicture, '=');
 }
 
 void current_setup_head() {
-  rule('=');
-  line("            Current set up:");
-  rule('=');
+  gral::say_rule(kPicture, '=');
+  gral::say("            Current set up:");
+  gral::say_rule(kPicture, '=');
 }
 
 bool wants_change() {
@@ -49,93 +47,94 @@ void ask(float& value, std::string_view question) {
 
 void explain_offset_matrix(float xcm0, float ycm0, float xx, float xy, float yx, float yy) {
   title();
-  line("|  cm  |                   |user units|");
-  line("|  on  | <---------------- |   used   |");
-  line("| plot |                   | in calls |");
-  line("");
-  line(" |xcm|                         |xu|");
-  line(" |   | <---------------------- |  |");
-  line(" |ycm|                         |yu|");
-  line("");
-  line(" |xcm|     |xx   xy|   |xu|   |xcm0|");
-  line(" |   |  =  |       | * |  | + |    |");
-  line(" |ycm|     |yx   yy|   |yu|   |ycm0|");
+  gral::say("|  cm  |                   |user units|");
+  gral::say("|  on  | <---------------- |   used   |");
+  gral::say("| plot |                   | in calls |");
+  gral::say("");
+  gral::say(" |xcm|                         |xu|");
+  gral::say(" |   | <---------------------- |  |");
+  gral::say(" |ycm|                         |yu|");
+  gral::say("");
+  gral::say(" |xcm|     |xx   xy|   |xu|   |xcm0|");
+  gral::say(" |   |  =  |       | * |  | + |    |");
+  gral::say(" |ycm|     |yx   yy|   |yu|   |ycm0|");
   current_setup_head();
   auto row = [](std::string_view cm, float m1, float m2, std::string_view us, float offset) {
-    put(gral::Rec()
-            .X()
-            .A(cm)
-            .X(3)
-            .A("|")
-            .F(m1, 7, 3)
-            .X()
-            .F(m2, 7, 3)
-            .A("|")
-            .X(3)
-            .A(us)
-            .X(3)
-            .A("|")
-            .F(offset, 7, 3)
-            .A("|"));
+    gral::say(gral::Rec()
+                  .X()
+                  .A(cm)
+                  .X(3)
+                  .A("|")
+                  .F(m1, 7, 3)
+                  .X()
+                  .F(m2, 7, 3)
+                  .A("|")
+                  .X(3)
+                  .A(us)
+                  .X(3)
+                  .A("|")
+                  .F(offset, 7, 3)
+                  .A("|"));
   };
   row("|xcm|", xx, xy, "|xu|", xcm0);
-  put(gral::Rec().X().A("|   |").A(" = ").A("|").X(15).A("|").A(" * ").A("|  |").A(" + ").A("|").X(7).A("|"));
+  gral::say(
+      gral::Rec().X().A("|   |").A(" = ").A("|").X(15).A("|").A(" * ").A("|  |").A(" + ").A("|").X(7).A("|"));
   row("|ycm|", yx, yy, "|yu|", ycm0);
-  rule('=');
+  gral::say_rule(kPicture, '=');
 }
 
 void explain_window(float xcm0, float ycm0, float xlcm, float ylcm, float xumin, float xumax, float yumin,
                     float yumax, std::int32_t ixy) {
   title();
-  line("|  cm  |                     |user units|");
-  line("|  on  | <------------------ |   used   |");
-  line("| plot |                     | in calls |");
-  line("");
-  line(" |xcm|                           |xu|");
-  line(" |   | <------------------------ |  |");
-  line(" |ycm|                           |yu|");
+  gral::say("|  cm  |                     |user units|");
+  gral::say("|  on  | <------------------ |   used   |");
+  gral::say("| plot |                     | in calls |");
+  gral::say("");
+  gral::say(" |xcm|                           |xu|");
+  gral::say(" |   | <------------------------ |  |");
+  gral::say(" |ycm|                           |yu|");
   current_setup_head();
 
-  rule('-');
-  line("     1 - USER UNITS IN USER SPACE         ");
-  rule('-');
-  put(gral::Rec().X().A("   _|_________________|_  yumax = ").F(yumax, 9, 3));
-  line("    |                 |");
-  line("    |                 |");
-  put(gral::Rec().X().A("   _|_________________|_  yumin = ").F(yumin, 9, 3));
-  line("    |                 |");
-  line("  xumin             xumax");
-  put(gral::Rec().X(2).F(xumin, 9, 3).X(9).F(xumax, 9, 3));
-  line("");
-  line(" user limits:          xu,yu in user units");
-  put(gral::Rec().X().A(" xumin = ").F(xumin, 9, 3).X().A(" yumin = ").F(yumin, 9, 3));
-  put(gral::Rec().X().A(" xumax = ").F(xumax, 9, 3).X().A(" yumax = ").F(yumax, 9, 3));
+  gral::say_rule(kPicture, '-');
+  gral::say("     1 - USER UNITS IN USER SPACE         ");
+  gral::say_rule(kPicture, '-');
+  gral::say(gral::Rec().X().A("   _|_________________|_  yumax = ").F(yumax, 9, 3));
+  gral::say("    |                 |");
+  gral::say("    |                 |");
+  gral::say(gral::Rec().X().A("   _|_________________|_  yumin = ").F(yumin, 9, 3));
+  gral::say("    |                 |");
+  gral::say("  xumin             xumax");
+  gral::say(gral::Rec().X(2).F(xumin, 9, 3).X(9).F(xumax, 9, 3));
+  gral::say("");
+  gral::say(" user limits:          xu,yu in user units");
+  gral::say(gral::Rec().X().A(" xumin = ").F(xumin, 9, 3).X().A(" yumin = ").F(yumin, 9, 3));
+  gral::say(gral::Rec().X().A(" xumax = ").F(xumax, 9, 3).X().A(" yumax = ").F(yumax, 9, 3));
 
-  rule('-');
-  line("     2 - CM UNITS ON PLOT                 ");
-  rule('-');
-  line("   _|_________________|_  ");
-  line("    |                 |  |");
-  put(gral::Rec().X().A("    |                 |  | ylcm = ").F(ylcm, 9, 3));
-  put(gral::Rec().X().A("   _|_________________|_ | _ ycm0 = ").F(ycm0, 9, 3));
-  line("    |                 |");
-  line("    <---- xlcm -------> ");
-  put(gral::Rec().X().A("    |   ").F(xlcm, 9, 3));
-  put(gral::Rec().X().A("  xcm0 = ").F(xcm0, 9, 3));
-  line("");
-  line(" paper limits:               xcm,ycm in cm");
-  put(gral::Rec().X().A(" xlcm  = ").F(xlcm, 9, 3).X().A(" ylcm  = ").F(ylcm, 9, 3));
-  put(gral::Rec().X().A(" xcm0  = ").F(xcm0, 9, 3).X().A(" ycm0  = ").F(ycm0, 9, 3));
-  rule('-');
+  gral::say_rule(kPicture, '-');
+  gral::say("     2 - CM UNITS ON PLOT                 ");
+  gral::say_rule(kPicture, '-');
+  gral::say("   _|_________________|_  ");
+  gral::say("    |                 |  |");
+  gral::say(gral::Rec().X().A("    |                 |  | ylcm = ").F(ylcm, 9, 3));
+  gral::say(gral::Rec().X().A("   _|_________________|_ | _ ycm0 = ").F(ycm0, 9, 3));
+  gral::say("    |                 |");
+  gral::say("    <---- xlcm -------> ");
+  gral::say(gral::Rec().X().A("    |   ").F(xlcm, 9, 3));
+  gral::say(gral::Rec().X().A("  xcm0 = ").F(xcm0, 9, 3));
+  gral::say("");
+  gral::say(" paper limits:               xcm,ycm in cm");
+  gral::say(gral::Rec().X().A(" xlcm  = ").F(xlcm, 9, 3).X().A(" ylcm  = ").F(ylcm, 9, 3));
+  gral::say(gral::Rec().X().A(" xcm0  = ").F(xcm0, 9, 3).X().A(" ycm0  = ").F(ycm0, 9, 3));
+  gral::say_rule(kPicture, '-');
   if (ixy == 1) {
-    line("X & Y scale imposed equal");
+    gral::say("X & Y scale imposed equal");
   } else if (ixy == 0) {
-    line("X & Y scale will adjust xlcm & ylcm");
+    gral::say("X & Y scale will adjust xlcm & ylcm");
   } else {
-    put(gral::Rec().X().A("WARNING: ixy = ").X().I(ixy, 8).X().A(" neither 0 nor 1"));
-    line("      will have same effect as ixy = 0");
+    gral::say(gral::Rec().X().A("WARNING: ixy = ").X().I(ixy, 8).X().A(" neither 0 nor 1"));
+    gral::say("      will have same effect as ixy = 0");
   }
-  rule('-');
+  gral::say_rule(kPicture, '-');
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "gral/format.h"
 #include "gral/frames.h"
+#include "gral/lines.h"
 #include "plot/plot.h"
 #include "plot/subplot_maps.h"
 #include "psdev/psdev.h"
@@ -18,12 +19,6 @@ constexpr Stamp kSsubplot{"ssubplot   ", " 1.4", "2019-09-29"};
 constexpr Stamp kSplotscaling{"splotscaling", " 1.2", "2024-02-19"};
 constexpr Stamp kSplotunits{"splotunits ", " 4.2", "2019-10-04"};
 
-using plot_maps::line;
-using plot_maps::put;
-void dash_rule() {
-  line(std::string(43, '-'));
-}
-
 // A subplot's title; before any subplot has been selected there is none.
 std::string title_of(std::int32_t s) {
   if (s < 1 || s > kMaxSubplots) return fixed::fit("none", 20);
@@ -32,18 +27,18 @@ std::string title_of(std::int32_t s) {
 
 void show_change(std::int32_t isub) {
   submenuhead(kSsubplot);
-  dash_rule();
-  line("             CHANGING SUBPLOT");
-  dash_rule();
-  put(gral::Rec().X().A("Maximum nb of subplots :").X().I(kMaxSubplots, 3));
-  dash_rule();
-  line("CURRENT SUBPLOT:");
-  put(gral::Rec().X().A("Subplot nb     :").X().I(plt1blk.ISUBPLOT, 3));
-  put(gral::Rec().X().A("Subplot name   :").X().A(title_of(plt1blk.ISUBPLOT)));
-  dash_rule();
-  line("SWITCHING TO SUBPLOT:");
-  put(gral::Rec().X().A("Subplot nb     :").X().I(isub, 3));
-  put(gral::Rec().X().A("Subplot name   :").X().A(title_of(isub)));
+  gral::say_rule(gral::kMenuRule);
+  gral::say("             CHANGING SUBPLOT");
+  gral::say_rule(gral::kMenuRule);
+  gral::say(gral::Rec().X().A("Maximum nb of subplots :").X().I(kMaxSubplots, 3));
+  gral::say_rule(gral::kMenuRule);
+  gral::say("CURRENT SUBPLOT:");
+  gral::say(gral::Rec().X().A("Subplot nb     :").X().I(plt1blk.ISUBPLOT, 3));
+  gral::say(gral::Rec().X().A("Subplot name   :").X().A(title_of(plt1blk.ISUBPLOT)));
+  gral::say_rule(gral::kMenuRule);
+  gral::say("SWITCHING TO SUBPLOT:");
+  gral::say(gral::Rec().X().A("Subplot nb     :").X().I(isub, 3));
+  gral::say(gral::Rec().X().A("Subplot name   :").X().A(title_of(isub)));
   menutail();
 }
 
@@ -55,12 +50,12 @@ void ssubplot(std::int32_t& isub, std::int32_t inter) {
   } else if (inter >= 4 && inter <= 7) {
     submenuhead(kSsubplot);
     isub = 1;
-    put(gral::Rec().X().A("INITIALISING SUBPLOT =").X().I(isub, 3));
+    gral::say(gral::Rec().X().A("INITIALISING SUBPLOT =").X().I(isub, 3));
   } else if (isub < 1 || isub > kMaxSubplots) {
     errorhead(kSsubplot);
-    put(gral::Rec().X().A("trying to set subplot nb =").X().I(isub, 3));
-    put(gral::Rec().X().A("max subpplot nb          =").X().I(kMaxSubplots, 3));
-    line("===> NO ACTION");
+    gral::say(gral::Rec().X().A("trying to set subplot nb =").X().I(isub, 3));
+    gral::say(gral::Rec().X().A("max subpplot nb          =").X().I(kMaxSubplots, 3));
+    gral::say("===> NO ACTION");
     errortail00();
     return;
   }
@@ -71,35 +66,36 @@ void ssubplot(std::int32_t& isub, std::int32_t inter) {
 void splotscaling(std::int32_t inter) {
   if (inter != 4 && inter != 5 && inter != 7) {
     warninghead(kSplotscaling);
-    put(gral::Rec().X().A("inter =").X().I(inter, 3));
-    line("Accepted values = 4,5,7");
-    line("===> NO ACTION");
+    gral::say(gral::Rec().X().A("inter =").X().I(inter, 3));
+    gral::say("Accepted values = 4,5,7");
+    gral::say("===> NO ACTION");
     warningtail00();
     return;
   }
   const bool open = iocom.LPLTOPEN;
   if (inter == 7 && !open) {
     errorhead(kSplotscaling);
-    line("TRYING TO UPDATE PLOT SCALING");
-    line("WITH CLOSED PLOT FILE");
-    line("===> NO ACTION");
+    gral::say("TRYING TO UPDATE PLOT SCALING");
+    gral::say("WITH CLOSED PLOT FILE");
+    gral::say("===> NO ACTION");
     errortail00();
     return;
   }
 
   submenuhead(kSplotscaling);
-  line(inter == 7 ? "UPDATING SUBPLOT SCALING" : "INITIALIZING SUBPLOT SCALING");
+  gral::say(inter == 7 ? "UPDATING SUBPLOT SCALING" : "INITIALIZING SUBPLOT SCALING");
   if (open) {
-    line(" 1: CM <-> DE updating (plot file open)");
+    gral::say(" 1: CM <-> DE updating (plot file open)");
     scm2de();
   } else {
-    line(" 1: CM <-> DE untouched (plot file closed)");
+    gral::say(" 1: CM <-> DE untouched (plot file closed)");
   }
 
   std::int32_t isub = 1;
   if (inter == 4 || inter == 5) {
-    line(" 2: US <-> CM initializing");
-    line(open ? " 3: US <-> DE updating (plot file open)" : " 3: US <-> DE: untouched (plot file closed)");
+    gral::say(" 2: US <-> CM initializing");
+    gral::say(open ? " 3: US <-> DE updating (plot file open)"
+                   : " 3: US <-> DE: untouched (plot file closed)");
     ssubplot(isub, 5);
     float xcm0 = 0.0f, ycm0 = 0.0f, xx = 0.0f, xy = 0.0f, yx = 0.0f, yy = 0.0f;
     sus2cm1(xcm0, ycm0, xx, xy, yx, yy, inter == 4 ? 6 : 7);
@@ -109,8 +105,8 @@ void splotscaling(std::int32_t inter) {
     return;
   }
 
-  line(" 2: US <-> CM untouched (set before)");
-  line(" 3: US <-> DE updating (plot file open)");
+  gral::say(" 2: US <-> CM untouched (set before)");
+  gral::say(" 3: US <-> DE updating (plot file open)");
   for (std::int32_t i = 1; i <= kMaxSubplots; ++i) {
     isub = i;
     ssubplot(isub, 1);
@@ -124,9 +120,9 @@ void splotunits(float* v0tow, float* vtow, std::int32_t imat, std::int32_t inter
   const bool known = (inter == 2 || inter == 3) && (imat == 1 || imat == 3);
   if (!known) {
     warninghead(kSplotunits);
-    put(gral::Rec().X().A("inter =").X().I(inter, 6));
-    put(gral::Rec().X().A("imat  =").X().I(imat, 6));
-    line("===> NO ACTION");
+    gral::say(gral::Rec().X().A("inter =").X().I(inter, 6));
+    gral::say(gral::Rec().X().A("imat  =").X().I(imat, 6));
+    gral::say("===> NO ACTION");
     warningtail00();
     return;
   }

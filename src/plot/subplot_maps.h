@@ -26,14 +26,6 @@ inline void no_subplot(float* xo, float* yo, std::int32_t n) {
   }
 }
 
-// One `1X, A` record, or one built record, on the standard output unit.
-inline void line(std::string_view text) {
-  gral::put1x(iocom.IUNSTDOUT, text);
-}
-inline void put(const gral::Rec& r) {
-  gral::put(iocom.IUNSTDOUT, r);
-}
-
 // The centimetre-to-user map of subplot s, inverse of its user-to-cm map.
 void invert_map(std::int32_t s);
 // The user-to-device map of subplot s, composed with the device's map.

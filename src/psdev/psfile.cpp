@@ -9,6 +9,7 @@
 #include "gral/format.h"
 #include "gral/frames.h"
 #include "gral/freeform.h"
+#include "gral/lines.h"
 #include "gral/prompts.h"
 #include "gral/runend.h"
 #include "gral/text.h"
@@ -74,13 +75,6 @@ constexpr const char* kFonts[16] = {
     "/Symbol",      "/Symbol-Bold",    "/Symbol-Oblique",    "/Symbol-BoldOblique",
 };
 
-void out(std::string_view text) {
-  gral::put1x(iocom.IUNSTDOUT, text);
-}
-void rule(char c, int n) {
-  out(std::string(static_cast<std::size_t>(n), c));
-}
-
 // A page number in its field, or at its full width when it outgrows it: an
 // asterisk field would leave the page structure unreadable.
 std::string page_field(std::int32_t page, int w) {
@@ -107,27 +101,27 @@ bool read_defaults(std::int32_t& ipagsiz) {
 }
 
 void banner() {
-  out("@                                                @");
-  out("@               Vectral PS Library               @");
-  out("@          Version 10.2  on  2024-05-29          @");
-  out("@             Origins and credits :              @");
-  out("@    dorvex  by  K. Lindor    on  1987-02-16     @");
-  out("@    vondt   by  T. Marsolan  on  1994-12-17     @");
-  out("@                                                @");
-  rule('=', 50);
-  rule('-', 43);
-  out("             Default Settings:");
-  rule('-', 43);
+  gral::say("@                                                @");
+  gral::say("@               Vectral PS Library               @");
+  gral::say("@          Version 10.2  on  2024-05-29          @");
+  gral::say("@             Origins and credits :              @");
+  gral::say("@    dorvex  by  K. Lindor    on  1987-02-16     @");
+  gral::say("@    vondt   by  T. Marsolan  on  1994-12-17     @");
+  gral::say("@                                                @");
+  gral::say_rule(gral::kFrameRule, '=');
+  gral::say_rule(gral::kMenuRule);
+  gral::say("             Default Settings:");
+  gral::say_rule(gral::kMenuRule);
   gral::put(iocom.IUNSTDOUT,
             gral::Rec().X().A("Orientation and size =").X().A(psparams_90.NAMSIZE(psparams_90.IPAGSIZ), 20));
-  rule('-', 43);
+  gral::say_rule(gral::kMenuRule);
 }
 
 void choose_format() {
-  rule('-', 43);
-  out("        Updating Default Settings:");
-  rule('-', 43);
-  out("Page orientation and size ....... Command");
+  gral::say_rule(gral::kMenuRule);
+  gral::say("        Updating Default Settings:");
+  gral::say_rule(gral::kMenuRule);
+  gral::say("Page orientation and size ....... Command");
   for (int k = 1; k <= 4; ++k) {
     gral::put(iocom.IUNSTDOUT,
               gral::Rec().X().A(psparams_90.NAMSIZE(k), 20).X().A(std::string(18, '.')).X().I(k, 1));
@@ -137,15 +131,15 @@ void choose_format() {
 }
 
 void write_defaults() {
-  rule('-', 43);
+  gral::say_rule(gral::kMenuRule);
   gral::put(iocom.IUNSTDOUT, gral::Rec().X().A("updating or creating").X().A(kDefaultsFile));
   std::string name = kDefaultsFile;
   std::int32_t istat = 0;
   opef1(name, "plot init", psparams_90.IUNPS, "unknown", "write", 7, 0, istat);
   if (istat != 0) {
     gral::put(iocom.IUNSTDOUT, gral::Rec().X().A("Could not update or create").X().A(kDefaultsFile));
-    out("=> altered defaults are not saved for next run");
-    out("=> Proceeding");
+    gral::say("=> altered defaults are not saved for next run");
+    gral::say("=> Proceeding");
   } else {
     const std::string quoted = "'" + gral::trimmed(psparams_90.NAMSIZE(psparams_90.IPAGSIZ)) + "'";
     gral::put(psparams_90.IUNPS, gral::Rec().X().I(psparams_90.IPAGSIZ, 2).X().A(quoted));
@@ -153,7 +147,7 @@ void write_defaults() {
     gral::close_unit(psparams_90.IUNPS);
     gral::put(iocom.IUNSTDOUT, gral::Rec().X().A(kDefaultsFile).X().A("updated or created"));
   }
-  rule('-', 43);
+  gral::say_rule(gral::kMenuRule);
 }
 
 void prolog() {
@@ -196,7 +190,7 @@ void finish_file() {
 // goes on as if Return had been pressed instead of ending the run.
 void wait_for_return(std::string_view question) {
   for (;;) {
-    if (iocom.LWITO(2)) out(std::string(42, '.'));
+    if (iocom.LWITO(2)) gral::say_rule(gral::kDotRule, '.');
     gral::put(iocom.IUNSTDOUT, gral::Rec().X().A("Enter").X().A(question));
     auto line = gral::read_record(iocom.IUNSTDIN);
     if (!line && iocom.LCMDOPEN && iocom.IUNSTDIN == iocom.IUNCMD) {
@@ -205,7 +199,7 @@ void wait_for_return(std::string_view question) {
     }
     const std::string answer = fixed::fit(line ? *line : std::string(), 1);
     gral::put(iocom.IUNSTDOUT, gral::Rec().X().A("New value =").X().A(answer));
-    if (iocom.LWITO(2)) out(std::string(42, '.'));
+    if (iocom.LWITO(2)) gral::say_rule(gral::kDotRule, '.');
     return;
   }
 }
@@ -269,9 +263,9 @@ void intnewpage() {
 
 void intplend() {
   submenuhead(kIntplend);
-  if (iocom.LWITO(2)) out("Ready to close the PostScript plot file");
+  if (iocom.LWITO(2)) gral::say("Ready to close the PostScript plot file");
   wait_for_return("CR = Return to close the PostScript file");
   finish_file();
-  out("The PostScript plot file is closed");
+  gral::say("The PostScript plot file is closed");
   menutail();
 }

@@ -7,6 +7,7 @@
 #include "gral/format.h"
 #include "gral/frames.h"
 #include "gral/hostfacts.h"
+#include "gral/lines.h"
 #include "gral/pictures.h"
 #include "gral/platform.h"
 #include "gral/prompts.h"
@@ -22,38 +23,26 @@ constexpr Stamp kSwpinfo{"swpinfo", " 1.1", "2021-02-27"};
 constexpr std::int32_t kCodeMin = 0;
 constexpr std::int32_t kCodeMax = 3;
 
-void body(std::string_view text) {
-  gral::put1x(iocom.IUNSTDOUT, text);
-}
-void body(std::string_view label, std::int32_t value) {
-  gral::put(iocom.IUNSTDOUT, gral::Rec().X().A(label).X().I(value, 5));
+// A label and its value in an I5 field.
+void say_value(std::string_view label, std::int32_t value) {
+  gral::say_items({label, gral::fmt_i(value, 5)});
 }
 
 void show_menu(std::int32_t code) {
-  const std::string rule(43, '-');
   submenuhead(kSwpinfo);
-  body(rule);
-  body("   RUN INFORMATION TO WRITE AND PLOT");
-  body(rule);
-  body("run info code current value =", code);
-  body("date+user+host+os+hardw+main+subr+cmnd...0");
-  body("date+user+host+os+hardw+main+subr     ...1");
-  body("date          +os+hardw+main+subr+cmnd...2");
-  body("date          +os+hardw+main+subr     ...3");
+  gral::say_rule(gral::kMenuRule);
+  gral::say("   RUN INFORMATION TO WRITE AND PLOT");
+  gral::say_rule(gral::kMenuRule);
+  say_value("run info code current value =", code);
+  gral::say("date+user+host+os+hardw+main+subr+cmnd...0");
+  gral::say("date+user+host+os+hardw+main+subr     ...1");
+  gral::say("date          +os+hardw+main+subr+cmnd...2");
+  gral::say("date          +os+hardw+main+subr     ...3");
   menutail();
 }
 
-// Header and trailer lines: every item follows one blank.
-void items(std::initializer_list<std::string_view> parts) {
-  gral::Rec r;
-  for (std::string_view p : parts) r.X().A(p);
-  gral::put(iocom.IUNSTDOUT, r);
-}
-void closing_rule() {
-  gral::put(iocom.IUNSTDOUT, " " + std::string(50, '@'));
-}
 void inner_rule() {
-  gral::put(iocom.IUNSTDOUT, " @" + std::string(49, '-'));
+  gral::say("@" + gral::rule_text(49, '-'));
 }
 
 // Up to two minutes in seconds, beyond in minutes.
@@ -125,11 +114,11 @@ void swpinfo(std::int32_t& code, std::int32_t inter) {
   if (inter == 0 || inter == 1) {
     if (code < kCodeMin || code > kCodeMax) {
       warninghead(kSwpinfo);
-      body("RUN INFO CODE OUT OF RANGE:");
-      body(" run info code =", code);
-      body(" min =", kCodeMin);
-      body(" max =", kCodeMax);
-      body("==> RESET run info code =", 0);
+      gral::say("RUN INFO CODE OUT OF RANGE:");
+      say_value(" run info code =", code);
+      say_value(" min =", kCodeMin);
+      say_value(" max =", kCodeMax);
+      say_value("==> RESET run info code =", 0);
       warningtail00();
       code = 0;
     }
@@ -139,7 +128,7 @@ void swpinfo(std::int32_t& code, std::int32_t inter) {
     code = 0;
     if (inter == 5) {
       submenuhead(kSwpinfo);
-      body("INITIALISING RUN INFO");
+      gral::say("INITIALISING RUN INFO");
     }
   }
   if (inter == 0 || inter == 2 || inter == 4) {
@@ -151,8 +140,8 @@ void swpinfo(std::int32_t& code, std::int32_t inter) {
     runinfo3com.IRUNINFO = code;
   } else {
     warninghead(kSwpinfo);
-    body("inter =", inter);
-    body("===> NO ACTION");
+    say_value("inter =", inter);
+    gral::say("===> NO ACTION");
     warningtail00();
   }
 }
@@ -163,38 +152,38 @@ void scmndinfo(std::int32_t icmnd) {
 
 void progheadtm2() {
   const auto& r = runinfo3com;
-  closing_rule();
-  items({"@"});
-  items({"@          MAIN PROGRAM:", gral::trimmed(r.ROUTNAME(1))});
-  items({"@               Version:", gral::trimmed(r.ROUTVERS(1))});
-  items({"@                  Date:", r.ROUTDATE(1)});
-  items({"@"});
+  gral::say_rule(gral::kFrameRule, '@');
+  gral::say("@");
+  gral::say_items({"@          MAIN PROGRAM:", gral::trimmed(r.ROUTNAME(1))});
+  gral::say_items({"@               Version:", gral::trimmed(r.ROUTVERS(1))});
+  gral::say_items({"@                  Date:", r.ROUTDATE(1)});
+  gral::say("@");
   inner_rule();
-  items({"@"});
-  items({"@       Starting on", r.RUNDATE, "at", r.RUNTIME});
+  gral::say("@");
+  gral::say_items({"@       Starting on", r.RUNDATE, "at", r.RUNTIME});
   if (r.IRUNINFO == 0 || r.IRUNINFO == 1) {
-    items({"@      User:", gral::trimmed(r.USERNAM)});
-    items({"@      Host:", gral::trimmed(r.HOSTNAM)});
+    gral::say_items({"@      User:", gral::trimmed(r.USERNAM)});
+    gral::say_items({"@      Host:", gral::trimmed(r.HOSTNAM)});
   }
-  items({"@    System:", gral::trimmed(r.OSVERS)});
-  items({"@       CPU:", gral::trimmed(r.HARDWINFO)});
-  items({"@"});
+  gral::say_items({"@    System:", gral::trimmed(r.OSVERS)});
+  gral::say_items({"@       CPU:", gral::trimmed(r.HARDWINFO)});
+  gral::say("@");
   inner_rule();
-  items({"@"});
-  items({"@                   Written by:"});
-  items({"@                Tavrell MARSOLAN"});
-  items({"@"});
-  items({"@                   Hosted by:"});
-  items({"@          Laboratory of Borehole Geomechanics"});
-  items({"@        University and Earth Science Research Agency"});
-  items({"@                  Varnholt, Europe"});
-  items({"@         https://www.example.org/marsolan"});
-  items({"@"});
-  items({"@      Report of any problem is appreciated"});
-  items({"@"});
+  gral::say("@");
+  gral::say("@                   Written by:");
+  gral::say("@                Tavrell MARSOLAN");
+  gral::say("@");
+  gral::say("@                   Hosted by:");
+  gral::say("@          Laboratory of Borehole Geomechanics");
+  gral::say("@        University and Earth Science Research Agency");
+  gral::say("@                  Varnholt, Europe");
+  gral::say("@         https://www.example.org/marsolan");
+  gral::say("@");
+  gral::say("@      Report of any problem is appreciated");
+  gral::say("@");
   inner_rule();
-  items({"@             HIT RETURN TO CONTINUE"});
-  closing_rule();
+  gral::say("@             HIT RETURN TO CONTINUE");
+  gral::say_rule(gral::kFrameRule, '@');
   gral::read_pause(iocom.IUNSTDIN);
 }
 
@@ -204,15 +193,15 @@ void progtail2() {
   std::string time(8, ' ');
   date10_time8(date, time);
 
-  closing_rule();
-  items({"@ PROGRAM", gral::trimmed(r.ROUTNAME(1))});
-  items({"@ Version:", gral::trimmed(r.ROUTVERS(1))});
-  items({"@ STARTED    ON:", r.RUNDATE, "AT", r.RUNTIME});
-  items({"@ TERMINATED ON:", date, "AT", time});
+  gral::say_rule(gral::kFrameRule, '@');
+  gral::say_items({"@ PROGRAM", gral::trimmed(r.ROUTNAME(1))});
+  gral::say_items({"@ Version:", gral::trimmed(r.ROUTVERS(1))});
+  gral::say_items({"@ STARTED    ON:", r.RUNDATE, "AT", r.RUNTIME});
+  gral::say_items({"@ TERMINATED ON:", date, "AT", time});
 
   gral::ClockReading clock = gral::platform().system_clock();
   if (clock.rate == 0) {
-    items({"@ Could not compute elapsed system clock time"});
+    gral::say("@ Could not compute elapsed system clock time");
   } else {
     // A count below the start one has wrapped once; an equal count means
     // no time has passed.
@@ -231,5 +220,5 @@ void progtail2() {
   time_line("@ CPU TIME     =", gral::platform().processor_time() - r.CPUTIME0);
   inner_rule();
   closing_picture(time.back());
-  closing_rule();
+  gral::say_rule(gral::kFrameRule, '@');
 }

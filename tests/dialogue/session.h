@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "stress/program.h"
-#include "support/console.h"
+#include "support/expect.h"
 
 namespace dialogue {
 
-using Lines = std::vector<std::string>;
+using testing_support::Lines;
 
-const std::string kAt = " " + std::string(50, '@');
-const std::string kDots = " " + std::string(42, '.');
+using testing_support::kDots;
+const std::string kAt = testing_support::rule('@');
 const std::string kEnd = " ===> END OF INPUT: RUN ENDED";
 const std::string kTrailer = " @ PROGRAM varnholt_pk";
 const std::string kQuit = " QUIT PROGRAM ........................9999";
@@ -40,17 +40,7 @@ struct Session {
     return slice(menus.at(i).second + 1, i + 1 < menus.size() ? menus[i + 1].first : lines.size());
   }
   // Whether each block shows as consecutive lines, the blocks in this order.
-  bool shows(const std::vector<Lines>& blocks) const {
-    const std::string all = joined(lines);
-    std::size_t at = 0;
-    for (const auto& b : blocks) {
-      const std::string t = joined(b);
-      at = all.find(t, at);
-      if (at == std::string::npos) return false;
-      at += t.size() - 1;
-    }
-    return true;
-  }
+  bool shows(const std::vector<Lines>& blocks) const { return testing_support::has_in_order(lines, blocks); }
 };
 
 // Runs the program; the first keyboard line answers the header's wait.
@@ -66,12 +56,5 @@ inline Session run(const std::string& keyboard) {
       s.menus.emplace_back(i - 1, std::find(s.lines.begin() + i, s.lines.end(), kQuit) - s.lines.begin() + 1);
   return s;
 }
-
-// A file in the tests' working directory, removed with the object.
-struct TempFile {
-  std::string name;
-  TempFile(std::string n, const std::string& content) : name(std::move(n)) { std::ofstream(name) << content; }
-  ~TempFile() { std::remove(name.c_str()); }
-};
 
 }  // namespace dialogue

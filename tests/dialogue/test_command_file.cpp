@@ -46,8 +46,8 @@ TEST(CommandFile, AnswersQuestionsThenHandsBackOrQuits) {
   };
   for (const auto& [file, keyboard, blocks] : cases) {
     SCOPED_TRACE(file);
-    dialogue::TempFile f("dialogue_cmd.txt", file);
-    auto s = dialogue::run("\n5000\n5001\n" + f.name + "\n" + keyboard);
+    testing_support::TempDir dir;
+    auto s = dialogue::run("\n5000\n5001\n" + dir.file("dialogue_cmd.txt", file) + "\n" + keyboard);
     EXPECT_EQ(s.status, 0);
     EXPECT_TRUE(s.shows(blocks));
   }

@@ -11,7 +11,8 @@
 namespace {
 
 TEST(EndOfInput, EverySessionCutEndsWithItsStatus) {
-  dialogue::TempFile f("dialogue_cmd_cut.txt", "31\nn\n5000\n5002\n");
+  testing_support::TempDir dir;
+  const std::string cmd = dir.file("dialogue_cmd_cut.txt", "31\nn\n5000\n5002\n");
   // Each keyboard line, and the exit status when the input ends after it.
   const std::vector<std::pair<std::string, int>> script = {
       {"", 0},      // the header's wait
@@ -24,7 +25,7 @@ TEST(EndOfInput, EverySessionCutEndsWithItsStatus) {
       {"3", 0},     //
       {"5000", 1},  // the command-file menu's choice
       {"5001", 1},  // the file name
-      {f.name, 0},  // the file runs to its 5002; the keyboard's choice
+      {cmd, 0},     // the file runs to its 5002; the keyboard's choice
       {"9999", 0},  // quits
   };
   std::string keyboard;

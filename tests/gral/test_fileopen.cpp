@@ -29,10 +29,9 @@ Lines described(const std::string& what, const std::string& then = "") {
 
 // After a failure the name is left as it was.
 TEST(Opef1, FailureByModeAndStopLevel) {
-  const std::string dashes = " " + std::string(43, '-');
   const Lines announced = announcement("opef1", "  v1.1 2024-05-29");
   const Lines failed = error_head("opef1      ") + described("FAILED TO OPEN");
-  const Lines proceed = {dashes, " Could not open plot init file", " => Proceeding", dashes};
+  const Lines proceed = {kDashes, " Could not open plot init file", " => Proceeding", kDashes};
   const Lines retrying =
       warning_head("opef1      ") + described("COULD NOT OPEN", "RETRYING TO OPEN THE FILE");
   // mode, stop level, keyboard, exit status, blocks shown in order (nothing shown when none)
@@ -96,7 +95,8 @@ TEST(Opef1, RetryAtTheKeyboardDuringACommandFileAndOpef2RetryOrStop) {
 // error ending's STOP question decides.
 TEST(CommandFile, MenuStartsEndsAndHandsTheQuestionToTheKeyboard) {
   TempDir dir;
-  dir.file("cmds.txt", "5000\n5001\n5000\n5002\n"), dir.file("short.txt", "5000\n");
+  dir.file("cmds.txt", "5000\n5001\n5000\n5002\n");
+  dir.file("short.txt", "5000\n");
   auto opened = [](const std::string& file) {
     return Lines{" Standard input redirected from",   "    Command file: " + file,
                  " Response to error or warning",     "    remains from keyboard",

@@ -3,7 +3,7 @@
 #include "gral/frames.h"
 #include "gral/sio.h"
 #include "support/console.h"
-#include "support/frames.h"
+#include "support/expect.h"
 
 using testing_support::Console;
 using testing_support::rule;

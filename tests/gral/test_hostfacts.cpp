@@ -41,8 +41,12 @@ TEST_F(HostFacts, EveryFactFallsBackWithAWarningWhenTheHostCannotTell) {
   host_.time = {2024, 1, 2, 0, 7, 5};
   host_.login = host_.node = std::nullopt;
   host_.can_run = false;
-  const Lines out =
-      written_by([&] { date10_time8(date, time), username(user), hostname(host), hardinfo(info); });
+  const Lines out = written_by([&] {
+    date10_time8(date, time);
+    username(user);
+    hostname(host);
+    hardinfo(info);
+  });
   EXPECT_EQ(count(written_by([&] { osversion(vers); }), " => SETTING SYSTEM VERSION = Linux"), 1);
   EXPECT_EQ(std::tuple(date, time, user, host, vers, info, host_.removals),
             std::tuple("2024-01-02", "00:07:05", fixed::blanks(10), fixed::fit("unknown", 35),
@@ -82,7 +86,12 @@ TEST_F(HostFacts, EveryFactFallsBackWithAWarningWhenTheHostCannotTell) {
 TEST_F(HostFacts, RealPlatformReportsThisMachine) {
   gral::set_platform(nullptr);
   std::string user(10, ' '), host(35, ' '), info(30, ' '), vers(13, ' ');
-  written_by([&] { username(user), hostname(host), hardinfo(info), osversion(vers); });
+  written_by([&] {
+    username(user);
+    hostname(host);
+    hardinfo(info);
+    osversion(vers);
+  });
   utsname u{};
   ASSERT_EQ(uname(&u), 0);
   EXPECT_EQ(std::tuple(user, host, vers),

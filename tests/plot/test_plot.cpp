@@ -1,6 +1,7 @@
 // The plot library: drawing through the chunk buffer into a real plot file,
 // the user-to-centimetre maps and their dialogue, subplots.
 #include <cmath>
+#include <optional>
 #include <tuple>
 
 #include "gral/format.h"
@@ -25,11 +26,11 @@ Window set(Window w, std::int32_t inter = 1) {
 
 class Plot : public PlotFileTest {
  protected:
-  void SetUp() override {
-    PlotFileTest::SetUp();
-    plt1blk = Plt1Blk{};
-    plt2blk = Plt2Blk{};
+  // A console answering from the script, with subplot 1 selected.
+  Console& start(const std::string& keyboard = "") {
+    console_.emplace(keyboard);
     plt1blk.ISUBPLOT = 1;
+    return *console_;
   }
   // Opens a black-and-white t.ps as plot opening does (the keyboard's first
   // line keeps the default page format), with 0..1000 by 0..100 user units
@@ -56,6 +57,8 @@ class Plot : public PlotFileTest {
     const auto page = std::find(all.begin(), all.end(), "%%Page:    1    1");
     return page == all.end() ? Lines{} : Lines(page + 1, std::find(page, all.end(), "showpage"));
   }
+
+  std::optional<Console> console_;
 };
 
 TEST_F(Plot, LinesAndPolygonsGoThroughTheBufferInOverlappingChunks) {
@@ -72,15 +75,18 @@ TEST_F(Plot, LinesAndPolygonsGoThroughTheBufferInOverlappingChunks) {
       if (n == 1 && !polygon) want[0].push_back(1);
       // A pausing warning before every polygon after the first.
       const long splits = polygon && n > 501 ? static_cast<long>(want.size()) - 1 : 0;
-      Console c("\n" + std::string(splits, '\n') + "rest\n");
+      Console& c = start("\n" + std::string(splits, '\n') + "rest\n");
       open_plot();
       iocom.LPAUSE = splits > 0;
       // Point i at (i / 2, i mod 97): its number comes back from its x.
       std::vector<float> x, y;
-      for (int i = 1; i <= n; ++i) x.push_back(0.5f * i), y.push_back(static_cast<float>(i % 97));
+      for (int i = 1; i <= n; ++i) {
+        x.push_back(0.5f * i);
+        y.push_back(static_cast<float>(i % 97));
+      }
       c.clear();
       (polygon ? uspolygon : usline)(x.data(), y.data(), n);
-      EXPECT_EQ(count_of(c.lines(), " Polygone vertices =" + gral::fmt_i(n, 7)), splits);
+      EXPECT_EQ(count(c.lines(), " Polygone vertices =" + gral::fmt_i(n, 7)), splits);
       EXPECT_EQ(c.unread(), "rest\n") << "each warning paused";
       const auto page = close_plot();
       float worst = 0.0f;
@@ -96,8 +102,8 @@ TEST_F(Plot, LinesAndPolygonsGoThroughTheBufferInOverlappingChunks) {
       EXPECT_EQ(got, want);
       EXPECT_LT(worst, 0.011f) << "points";
       // Each chunk is finished before the next begins.
-      EXPECT_EQ(count_of(page, "stroke"), static_cast<long>(want.size()));
-      EXPECT_EQ(count_of(page, "closepath gsave"), polygon ? static_cast<long>(want.size()) : 0);
+      EXPECT_EQ(count(page, "stroke"), static_cast<long>(want.size()));
+      EXPECT_EQ(count(page, "closepath gsave"), polygon ? static_cast<long>(want.size()) : 0);
     }
   }
 }
@@ -112,7 +118,7 @@ TEST_F(Plot, WindowGivesScalesReversedAndEqualScalesAndAWindowWithoutExtentIsRef
       {{0, 0, 10, 10, 3, 3, 1, 2, 0}, -0.25f, 0.25f, 5, 0},        // refused: the map is kept
       {{0, 0, 10, 10, 0, 1, -2, -2, 1}, -0.25f, 0.25f, 5, 0},      //
   };
-  Console c;
+  Console& c = start();
   iocom.LPAUSE = false;
   for (const auto& [w, sx, sy, x0, y0] : cases) {
     SCOPED_TRACE(testing::Message() << w.xumin << ".." << w.xumax << ", " << w.yumin << ".." << w.yumax);
@@ -125,13 +131,13 @@ TEST_F(Plot, WindowGivesScalesReversedAndEqualScalesAndAWindowWithoutExtentIsRef
     EXPECT_NEAR(plt1blk.CM0TOUS(2, 1) + plt1blk.CMTOUS(2, 2, 1) * y0, 0.0f, 1e-4f);
   }
   EXPECT_EQ(set({}, 3).xumin, 20.0f) << "the window is kept too";
-  EXPECT_TRUE(contains_block(c.lines(), {" user window without extent: no finite scale",
-                                         " xumin =    3.000000     xumax =    3.000000    "}));
-  EXPECT_EQ(count_of(c.lines(), " ===> NO ACTION: previous map kept"), 2);
+  EXPECT_TRUE(has_in_order(c.lines(), {{" user window without extent: no finite scale",
+                                        " xumin =    3.000000     xumax =    3.000000    "}}));
+  EXPECT_EQ(count(c.lines(), " ===> NO ACTION: previous map kept"), 2);
 }
 
 TEST_F(Plot, WindowDialogueShowsTheSetUpAndTakesNewValuesInOrder) {
-  Console c("y\n-5\n5\n-20\n20\n1\n3\n12\n8\n0\n");
+  Console& c = start("y\n-5\n5\n-20\n20\n1\n3\n12\n8\n0\n");
   const Window w = set({}, 4);
   const auto out = c.lines();
   // The picture of the defaults, each line closed by a $.
@@ -200,14 +206,14 @@ TEST_F(Plot, SubplotNumbersOutsideTheRangeAreRefusedInTheSelectingModes) {
   };
   for (const auto& [given, inter, current, handed_back, shown] : cases) {
     SCOPED_TRACE(testing::Message() << "isub " << given << " inter " << inter);
-    Console c;
+    Console& c = start();
     iocom.LPAUSE = false;
     plt1blk.ISUBPLOT = 3;
     std::int32_t isub = given;
     ssubplot(isub, inter);
     EXPECT_EQ(std::make_pair(plt1blk.ISUBPLOT, isub), std::make_pair(current, handed_back));
-    EXPECT_EQ(count_of(c.lines(), " trying to set subplot nb =" + gral::fmt_i(given, 4)), shown == refusal);
-    EXPECT_EQ(count_of(c.lines(), "              CHANGING SUBPLOT"), shown == change);
+    EXPECT_EQ(count(c.lines(), " trying to set subplot nb =" + gral::fmt_i(given, 4)), shown == refusal);
+    EXPECT_EQ(count(c.lines(), "              CHANGING SUBPLOT"), shown == change);
   }
 }
 

@@ -8,7 +8,7 @@
 #include "psdev/psdev.h"
 #include "records/plot.h"
 #include "records/psparam.h"
-#include "support/frames.h"
+#include "support/expect.h"
 #include "support/plotfiles.h"
 
 namespace {
@@ -24,10 +24,9 @@ class PsDev : public PlotFileTest {
   // from the script; warnings do not pause.
   Console& start(const std::string& keyboard, bool colour = true) {
     console_.emplace(keyboard);
+    reset_records();
     iocom.LPAUSE = false;
     trigoset();
-    psparams_90 = PsParams90{};
-    plt2blk = Plt2Blk{};
     plt2blk.LCOLORPLOT = colour;
     plt2blk.RED(2) = plt2blk.BLUE(16) = 100.0f;
     plt2blk.GREEN(16) = 50.0f;
@@ -93,8 +92,8 @@ TEST_F(PsDev, DefaultsFileChoosesThePageFormatOfTheWholeFileInColourOrNot) {
       depolygon(x, y, 3);
       intplend();
       // Answering no shows the formats.
-      EXPECT_EQ(count_of(con.lines(), " Landscape US Letter  .................. 4"), keys[0] == 'n');
-      EXPECT_EQ(count_of(con.lines(), " vondt9_ini.txt updated or created"), rewritten ? 1 : 0);
+      EXPECT_EQ(count(con.lines(), " Landscape US Letter  .................. 4"), keys[0] == 'n');
+      EXPECT_EQ(count(con.lines(), " vondt9_ini.txt updated or created"), rewritten ? 1 : 0);
       EXPECT_EQ(file_lines("vondt9_ini.txt"), (rewritten ? Lines{rewritten, "  "} : split_lines(file)));
       // Black and white fills grey and writes no colour lines.
       const Lines fill =
@@ -163,7 +162,7 @@ TEST_F(PsDev, PathsStrokedBeforeOtherOutputAndDrawsWithoutAPathBeginAtTheirFirst
   pslineto(x + 1, y + 1, 2);  // no current point at all
   plt2blk.ITEXTCOLOR = 16;
   detext2(x[0], y[0], "a");
-  EXPECT_EQ(count_of(console_->lines(), " Path begins with Draw instead of Move"), 2);
+  EXPECT_EQ(count(console_->lines(), " Path begins with Draw instead of Move"), 2);
   EXPECT_EQ(close_and_drawn(),
             lines({{"newpath", "0.00 0.00 moveto", "100.00 0.00 lineto", "50.50 85.05 lineto", "closepath",
                     "stroke"},
@@ -178,10 +177,10 @@ TEST_F(PsDev, CoordinatesBeyondTheBoundAreClampedInfinitiesTooNaNAndTinyTextDrop
   float x[] = {1e8f, 99000000.0f, -kInf}, y[] = {0.0f, 1.0f, kInf};
   deline(x, y, 3);
   const auto out = console_->lines();
-  EXPECT_EQ(count_of(out, warning_head("psmoveto")[2]), 3);
-  EXPECT_TRUE(contains_block(out, {" x in meters =  0.353E+05", " ==> reset to xmax =  0.349E+05"}));
-  EXPECT_TRUE(contains_block(out, {" x in meters =  -Infinity", " ==> reset to xmin = -0.349E+05"}));
-  EXPECT_TRUE(contains_block(out, {" y in meters =   Infinity", " ==> reset to ymax =  0.349E+05"}));
+  EXPECT_EQ(count(out, warning_head("psmoveto")[2]), 3);
+  EXPECT_TRUE(has_in_order(out, {{" x in meters =  0.353E+05", " ==> reset to xmax =  0.349E+05"}}));
+  EXPECT_TRUE(has_in_order(out, {{" x in meters =  -Infinity", " ==> reset to xmin = -0.349E+05"}}));
+  EXPECT_TRUE(has_in_order(out, {{" y in meters =   Infinity", " ==> reset to ymax =  0.349E+05"}}));
   console_->clear();
   float xn[] = {1.0f, kNan}, yn[] = {1.0f, 2.0f};
   deline(xn, yn, 2);
@@ -190,8 +189,8 @@ TEST_F(PsDev, CoordinatesBeyondTheBoundAreClampedInfinitiesTooNaNAndTinyTextDrop
   // A font scaled to 0 points is singular: showing with it would end the file.
   intstextsize(0.03f);
   detext2(xn[0], yn[0], "tiny");
-  EXPECT_EQ(count_of(console_->lines(), " ===> NOTHING DRAWN"), 4);
-  EXPECT_EQ(count_of(console_->lines(), " Text height is below one point"), 1);
+  EXPECT_EQ(count(console_->lines(), " ===> NOTHING DRAWN"), 4);
+  EXPECT_EQ(count(console_->lines(), " Text height is below one point"), 1);
   EXPECT_EQ(close_and_drawn(), (Lines{"newpath", " 99000000. 0.00 moveto", " 99000000. 1.00 lineto",
                                       "-99000000.  99000000. lineto", "stroke"}));
 }

@@ -10,11 +10,13 @@
 
 #include "gral/runend.h"
 #include "gral/units.h"
-#include "records/sio.h"
+#include "support/records.h"
 
 namespace testing_support {
 
-inline std::vector<std::string> split_lines(const std::string& s) {
+using Lines = std::vector<std::string>;
+
+inline Lines split_lines(const std::string& s) {
   std::vector<std::string> lines;
   std::string cur;
   for (char c : s) {
@@ -29,13 +31,13 @@ inline std::vector<std::string> split_lines(const std::string& s) {
   return lines;
 }
 
-// Binds units 5 and 6 to strings, restores the console state to its start
-// values and unbinds on destruction.
+// Binds units 5 and 6 to strings, puts the console's record and the run's
+// end back to their start values and unbinds on destruction.
 class Console {
  public:
   explicit Console(const std::string& keyboard = "") : in_(keyboard) {
     gral::bind_console(in_, out_);
-    iocom = IoCom{};
+    reset_io();
     gral::set_end_of_input_status(1);
     gral::run_end_hooks() = gral::RunEndHooks{};
   }
@@ -44,7 +46,7 @@ class Console {
   Console& operator=(const Console&) = delete;
 
   std::string text() const { return out_.str(); }
-  std::vector<std::string> lines() const { return split_lines(out_.str()); }
+  Lines lines() const { return split_lines(out_.str()); }
   void clear() { out_.str(""); }
   // What is left unread on the keyboard.
   std::string unread() {

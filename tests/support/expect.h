@@ -18,9 +18,12 @@
 
 namespace testing_support {
 
-using Lines = std::vector<std::string>;
-
-inline const auto rule = [](char c) { return " " + std::string(50, c); };
+// A frame's rule: 50 characters c after the blank.
+inline std::string rule(char c) {
+  return " " + std::string(50, c);
+}
+// The 43-dash rule of the menus and announcements.
+inline const std::string kDashes = " " + std::string(43, '-');
 // The rule of dots around a question at output level 2.
 inline const std::string kDots = " " + std::string(42, '.');
 
@@ -66,6 +69,13 @@ inline Lines yes_no_question(const std::string& q, bool def) {
           def ? " Default = Yes" : " Default = No "};
 }
 
+// A line expected on the screen, or one that must not be there.
+struct Shown {
+  Shown(const char* t, bool p = true) : text(t), present(p) {}
+  std::string text;
+  bool present;
+};
+
 // True when every block stands in all as consecutive lines, each after the
 // one before.
 inline bool has_in_order(const Lines& all, const std::vector<Lines>& blocks) {
@@ -78,9 +88,9 @@ inline bool has_in_order(const Lines& all, const std::vector<Lines>& blocks) {
   return true;
 }
 
-inline const auto count = [](const Lines& all, const std::string& line) {
+inline long count(const Lines& all, const std::string& line) {
   return std::ranges::count(all, line);
-};
+}
 
 // What running f against a scripted keyboard left: the exit status (-1 when
 // it returned), the screen's records and what the keyboard still holds.
@@ -114,9 +124,11 @@ class TempDir {
   }
   // Writes a file here and gives its name.
   std::string file(const std::string& n, const std::string& text) const {
-    return std::ofstream(n) << text, n;
+    std::ofstream(n) << text;
+    return n;
   }
   bool empty() const { return std::filesystem::is_empty(path_); }
+  const std::filesystem::path& path() const { return path_; }
 
  private:
   std::string tmpl_ = (std::filesystem::temp_directory_path() / "vpk_test_XXXXXX").string();
@@ -139,9 +151,18 @@ class FakeHost : public gral::Platform {
   int removals = 0;
   Lines log;  // what was asked, in order
 
-  gral::LocalTime local_time() override { return note("time"), time; }
-  std::optional<std::string> login_name() override { return note("login"), login; }
-  std::optional<std::string> node_name() override { return note("node"), node; }
+  gral::LocalTime local_time() override {
+    note("time");
+    return time;
+  }
+  std::optional<std::string> login_name() override {
+    note("login");
+    return login;
+  }
+  std::optional<std::string> node_name() override {
+    note("node");
+    return node;
+  }
   gral::CommandResult run_command(const std::string& command) override {
     const bool cpu_query = command.find("cpuinfo") != std::string::npos;
     note(cpu_query ? "cpu" : "version");
@@ -155,8 +176,14 @@ class FakeHost : public gral::Platform {
     return remove_fails ? gral::CommandResult{1, 13, "Permission denied"}
                         : gral::RealPlatform().remove_file(path);
   }
-  gral::ClockReading system_clock() override { return note("clock"), clock; }
-  float processor_time() override { return note("cpu time"), cpu; }
+  gral::ClockReading system_clock() override {
+    note("clock");
+    return clock;
+  }
+  float processor_time() override {
+    note("cpu time");
+    return cpu;
+  }
 
  private:
   void note(const char* what) { log.push_back(what); }
@@ -166,7 +193,10 @@ class FakeHost : public gral::Platform {
 // temporary files have fixed names).
 class OnFakeHost : public ::testing::Test {
  protected:
-  OnFakeHost() { gral::set_platform(&host_); }
+  OnFakeHost() {
+    reset_records();
+    gral::set_platform(&host_);
+  }
   ~OnFakeHost() override { gral::set_platform(nullptr); }
   TempDir dir_;
   FakeHost host_;

@@ -10,20 +10,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "support/console.h"  // gtest, strings, split_lines
+#include "support/expect.h"
 
 namespace testing_support {
-
-using Lines = std::vector<std::string>;
-
-inline long count_of(const Lines& all, const std::string& line) {
-  return std::count(all.begin(), all.end(), line);
-}
-
-// True when block stands in all as consecutive lines.
-inline bool contains_block(const Lines& all, const Lines& block) {
-  return std::search(all.begin(), all.end(), block.begin(), block.end()) != all.end();
-}
 
 inline Lines file_lines(const std::filesystem::path& file) {
   std::stringstream text;
@@ -48,20 +37,14 @@ inline void expect_renders(const std::filesystem::path& file) {
 // Runs each test in a fresh directory and renders every plot file it leaves.
 class PlotFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "vpk_plot_XXXXXX").string();
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    std::filesystem::current_path(dir_ = tmpl);
-  }
+  void SetUp() override { reset_records(); }
   void TearDown() override {
-    for (const auto& e : std::filesystem::directory_iterator(dir_))
+    for (const auto& e : std::filesystem::directory_iterator(dir_.path()))
       if (e.path().extension() == ".ps") expect_renders(e.path());
-    std::filesystem::current_path(home_);
-    std::filesystem::remove_all(dir_);
   }
 
  private:
-  std::filesystem::path home_ = std::filesystem::current_path(), dir_;
+  TempDir dir_;
 };
 
 }  // namespace testing_support
