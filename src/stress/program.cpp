@@ -53,7 +53,7 @@ void start_up(VarnholtState& s) {
   define_axis(1, {0.0f, 100.0f, 0.0f, 100.0f, 5.0f, "Shmin (MPa)"});
   define_axis(2, {0.0f, 100.0f, 0.0f, 100.0f, 5.0f, "Shmax (MPa)"});
   define_axis(3, {0.0f, 500.0f, 0.0f, 500.0f, 50.0f, "Stress (MPa)"});
-  define_axis(4, {5000.0f, 0.0f, 5000.0f, 0.0f, -500.0f, "Depth (km)"});
+  define_axis(4, {5000.0f, 0.0f, 5000.0f, 0.0f, -500.0f, "Depth (m)"});
 
   // The state starts at its initial values; what is computed from them:
   profile_at_z(s);
