@@ -29,11 +29,12 @@ void d1bx2d(std::int32_t ibox);
 // ibottom, ileft, iright are non-zero, plain lines when 0; their ticks,
 // numbers and labels always lie outside the box. izerolin 1 adds the lines
 // x = 0 and y = 0 where they cross the box.
-void usbax6(float xa, float xb, float ya, float yb, float xwau1, float xwau2, float xwaud, std::string_view xwalab,
-            std::int32_t xnawdig, float xwalas, std::int32_t xnasubint, std::int32_t xnlabintk, float ywau1,
-            float ywau2, float ywaud, std::string_view ywalab, std::int32_t ynawdig, float ywalas,
-            std::int32_t ynasubint, std::int32_t ynlabintk, std::int32_t izerolin, std::int32_t itop,
-            std::int32_t ibottom, std::int32_t ileft, std::int32_t iright);
+void usbax6(float xa, float xb, float ya, float yb, float xwau1, float xwau2, float xwaud,
+            std::string_view xwalab, std::int32_t xnawdig, float xwalas, std::int32_t xnasubint,
+            std::int32_t xnlabintk, float ywau1, float ywau2, float ywaud, std::string_view ywalab,
+            std::int32_t ynawdig, float ywalas, std::int32_t ynasubint, std::int32_t ynlabintk,
+            std::int32_t izerolin, std::int32_t itop, std::int32_t ibottom, std::int32_t ileft,
+            std::int32_t iright);
 // One annotated axis from (xcm1, ycm1) to (xcm2, ycm2) on the page: line,
 // ticks and sub-ticks, a number at every nlabintk-th major tick and the label.
 // angtic turns the ticks from the axis direction (+90 left of it, -90 right);

@@ -87,8 +87,8 @@ void line2(float x1, float y1, float x2, float y2) {
 }
 
 // Why an axis gets no ticks or numbers, or nothing when it gets them.
-const char* why_no_tics(float wau1, float wau2, float waud, float increment, float ratio, std::int32_t nasubint,
-                        std::int32_t ndig) {
+const char* why_no_tics(float wau1, float wau2, float waud, float increment, float ratio,
+                        std::int32_t nasubint, std::int32_t ndig) {
   if (wau2 - wau1 == 0.0f) return "Identical annotation bounds:";
   if (!std::isfinite(wau1) || !std::isfinite(wau2) || !std::isfinite(waud) || !std::isfinite(wau2 - wau1))
     return "Annotation bounds not finite:";
@@ -252,18 +252,20 @@ void cmaxis11(float xcm1, float ycm1, float xcm2, float ycm2, float angtic, std:
   stextalign(align, 1);
   std::int32_t f = 0, l = 0;
   textlen(f, l, walab);
-  if (l >= f) cmtext2(lx, ly, walab.substr(static_cast<std::size_t>(f - 1), static_cast<std::size_t>(l - f + 1)));
+  if (l >= f)
+    cmtext2(lx, ly, walab.substr(static_cast<std::size_t>(f - 1), static_cast<std::size_t>(l - f + 1)));
 
   stextsize(size0, 1);
   stextangle(angle0, 1);
   stextalign(align0, 1);
 }
 
-void usbax6(float xa, float xb, float ya, float yb, float xwau1, float xwau2, float xwaud, std::string_view xwalab,
-            std::int32_t xnawdig, float xwalas, std::int32_t xnasubint, std::int32_t xnlabintk, float ywau1,
-            float ywau2, float ywaud, std::string_view ywalab, std::int32_t ynawdig, float ywalas,
-            std::int32_t ynasubint, std::int32_t ynlabintk, std::int32_t izerolin, std::int32_t itop,
-            std::int32_t ibottom, std::int32_t ileft, std::int32_t iright) {
+void usbax6(float xa, float xb, float ya, float yb, float xwau1, float xwau2, float xwaud,
+            std::string_view xwalab, std::int32_t xnawdig, float xwalas, std::int32_t xnasubint,
+            std::int32_t xnlabintk, float ywau1, float ywau2, float ywaud, std::string_view ywalab,
+            std::int32_t ynawdig, float ywalas, std::int32_t ynasubint, std::int32_t ynlabintk,
+            std::int32_t izerolin, std::int32_t itop, std::int32_t ibottom, std::int32_t ileft,
+            std::int32_t iright) {
   float v0[2] = {0.0f, 0.0f}, m[4] = {1.0f, 0.0f, 0.0f, 1.0f};
   splotunits(v0, m, 1, 3);
   float det = 0.0f;

@@ -148,18 +148,34 @@ void axis_menu(const Stamp& st, AxisArgs& a, std::int32_t iaxis) {
       case 2:
         if (!user_is_annotation) inrealdef(a.usa2, "user final value", a.usa2, status);
         break;
-      case 20: inrealdef(a.wau1, "annotation initial value", a.wau1, status); break;
-      case 21: inrealdef(a.wau2, "annotation final value", a.wau2, status); break;
-      case 22: inrealdef(a.waud, "annotation increment", a.waud, status); break;
-      case 23: inrealdef(a.walas, "annotation size in cm", a.walas, status); break;
-      case 24: inintegdef(a.nawdig, "nb of digits after dec. point", a.nawdig, status); break;
-      case 25: inintegdef(a.nasubint, "nb of intervals between tics", a.nasubint, status); break;
-      case 26: inchardef(a.walab, "axis label", a.walab, status); break;
+      case 20:
+        inrealdef(a.wau1, "annotation initial value", a.wau1, status);
+        break;
+      case 21:
+        inrealdef(a.wau2, "annotation final value", a.wau2, status);
+        break;
+      case 22:
+        inrealdef(a.waud, "annotation increment", a.waud, status);
+        break;
+      case 23:
+        inrealdef(a.walas, "annotation size in cm", a.walas, status);
+        break;
+      case 24:
+        inintegdef(a.nawdig, "nb of digits after dec. point", a.nawdig, status);
+        break;
+      case 25:
+        inintegdef(a.nasubint, "nb of intervals between tics", a.nasubint, status);
+        break;
+      case 26:
+        inchardef(a.walab, "axis label", a.walab, status);
+        break;
       case 27:
         if (a.nlabintk) inintegdef(*a.nlabintk, "nb of tics intervals for label", *a.nlabintk, status);
         break;
-      case 99: return;
-      default: break;
+      case 99:
+        return;
+      default:
+        break;
     }
   }
 }
@@ -275,7 +291,8 @@ std::string stored_label(std::int32_t iaxis) {
 void s1axis1(float& usa1, float& usa2, float& wau1, float& wau2, float& waud, float& walas,
              std::string& walab, std::int32_t& nawdig, std::int32_t& nasubint, std::int32_t& nlabintk,
              std::int32_t iaxis, std::int32_t imode) {
-  set_up_axis(kS1axis1, {usa1, usa2, wau1, wau2, waud, walas, walab, nawdig, nasubint, &nlabintk}, iaxis, imode);
+  set_up_axis(kS1axis1, {usa1, usa2, wau1, wau2, waud, walas, walab, nawdig, nasubint, &nlabintk}, iaxis,
+              imode);
 }
 
 void s1axis(float& usa1, float& usa2, float& wau1, float& wau2, float& waud, float& walas, std::string& walab,
@@ -463,18 +480,41 @@ void s1bx2d(std::int32_t& ixaxis, std::int32_t& iyaxis, std::int32_t& ileft, std
     if (choice == 10 || choice == 20) axis_list();
     if (choice >= 30 && choice <= 33) border_types();
     switch (choice) {
-      case 10: inintegvindef(ixaxis, "X axis nb", ixaxis, 1, kMaxAxes, status); break;
-      case 11: edit_box_axis(ixaxis); break;
-      case 20: inintegvindef(iyaxis, "Y axis nb", iyaxis, 1, kMaxAxes, status); break;
-      case 21: edit_box_axis(iyaxis); break;
-      case 30: inintegvindef(ileft, "left border type", ileft, 1, 5, status); break;
-      case 31: inintegvindef(iright, "right border type", iright, 1, 5, status); break;
-      case 32: inintegvindef(ibottom, "bottom border type", ibottom, 1, 5, status); break;
-      case 33: inintegvindef(itop, "top border type", itop, 1, 5, status); break;
-      case 40: inintegvindef(iclip, "clipping (0/1)", iclip, 0, 1, status); break;
-      case 50: inintegvindef(izerolin, "draw X=0 & Y=0 lines (0/1)", izerolin, 0, 1, status); break;
-      case 60: inchardef(boxlab, "box label", boxlab, status); break;
-      default: break;
+      case 10:
+        inintegvindef(ixaxis, "X axis nb", ixaxis, 1, kMaxAxes, status);
+        break;
+      case 11:
+        edit_box_axis(ixaxis);
+        break;
+      case 20:
+        inintegvindef(iyaxis, "Y axis nb", iyaxis, 1, kMaxAxes, status);
+        break;
+      case 21:
+        edit_box_axis(iyaxis);
+        break;
+      case 30:
+        inintegvindef(ileft, "left border type", ileft, 1, 5, status);
+        break;
+      case 31:
+        inintegvindef(iright, "right border type", iright, 1, 5, status);
+        break;
+      case 32:
+        inintegvindef(ibottom, "bottom border type", ibottom, 1, 5, status);
+        break;
+      case 33:
+        inintegvindef(itop, "top border type", itop, 1, 5, status);
+        break;
+      case 40:
+        inintegvindef(iclip, "clipping (0/1)", iclip, 0, 1, status);
+        break;
+      case 50:
+        inintegvindef(izerolin, "draw X=0 & Y=0 lines (0/1)", izerolin, 0, 1, status);
+        break;
+      case 60:
+        inchardef(boxlab, "box label", boxlab, status);
+        break;
+      default:
+        break;
     }
   }
   r.IBXAXIS = ixaxis;

@@ -1,0 +1,95 @@
+// A plot page read back as marks: the stroked paths with their points and the
+// texts shown with their anchor and angle, all in device points. Tests of
+// drawing compare these with positions computed on their own.
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "plot/plot.h"
+#include "psdev/psdev.h"
+#include "records/plot.h"
+#include "records/sio.h"
+#include "support/plotfiles.h"
+
+namespace testing_support {
+
+struct Point {
+  float x, y;
+};
+struct Shown {
+  Point at;          // the point the text is moved to
+  float angle;       // the rotation before it, 0 when none
+  std::string text;  // as written, escapes removed
+};
+struct PageMarks {
+  std::vector<std::vector<Point>> paths;
+  std::vector<Shown> texts;
+};
+
+inline PageMarks marks_of(const Lines& page) {
+  PageMarks m;
+  bool in_path = false, pending = false;
+  Point at{0, 0};
+  float angle = 0;
+  for (const auto& l : page) {
+    std::istringstream in(l);
+    float a = 0, b = 0;
+    std::string op;
+    if (l == "newpath") {
+      m.paths.emplace_back();
+      in_path = true;
+    } else if (l == "stroke") {
+      in_path = false;
+    } else if (in >> a >> b >> op && (op == "moveto" || op == "lineto")) {
+      if (in_path) {
+        m.paths.back().push_back({a, b});
+      } else {
+        at = {a, b}, angle = 0, pending = true;
+      }
+    } else if (pending && l.ends_with(" rotate") && angle == 0) {
+      angle = std::stof(l);
+    } else if (pending && l.starts_with("(")) {
+      std::string t, s = l.substr(1, l.rfind(')') - 1);
+      for (std::size_t i = 0; i < s.size(); ++i) t += s[i] == '\\' ? s[++i] : s[i];
+      m.texts.push_back({at, angle, t});
+      pending = false;
+    }
+  }
+  return m;
+}
+
+// A plot file t.ps in a fresh directory; the keyboard's first line keeps the
+// default page format. Subplot 1 maps the user window to the given 10 by 10
+// cm square from (2, 3) cm, and the text attributes start at size 0.5 cm,
+// angle 0, justification 1 (left end, baseline).
+class PlotPageTest : public PlotFileTest {
+ protected:
+  void open_plot(float xumin, float xumax, float yumin, float yumax) {
+    std::string name = "t.ps";
+    intplinit(name, 3);
+    iocom.LPLTOPEN = true;
+    iocom.LPAUSE = false;
+    plt2blk.ITEXTALIGN = 1;
+    plt2blk.TEXTSIZE = 0.5f;
+    splotscaling(7);
+    intstextfont(1);
+    intstextsize(0.5f);
+    float xcm0 = 2, ycm0 = 3, xl = 10, yl = 10;
+    std::int32_t ixy = 0;
+    sus2cm3(xcm0, ycm0, xl, yl, xumin, xumax, yumin, yumax, ixy, 1);
+  }
+  // Closes and renders the plot; the marks on its page.
+  PageMarks close_plot() {
+    intplend();
+    const auto all = file_lines("t.ps");
+    expect_renders("t.ps");
+    std::filesystem::remove("t.ps");
+    const auto page = std::find(all.begin(), all.end(), "%%Page:    1    1");
+    return marks_of(page == all.end() ? Lines{} : Lines(page + 1, std::find(page, all.end(), "showpage")));
+  }
+};
+
+}  // namespace testing_support
