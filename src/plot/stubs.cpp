@@ -7,18 +7,6 @@ void plinit(std::string&, std::int32_t) {}
 void plend() {}
 void newpage() {}
 void splotattributes(std::int32_t) {}
-void slinecolor(std::int32_t&, std::int32_t) {}
-void sfillcolor(std::int32_t&, std::int32_t) {}
-void stextcolor(std::int32_t&, std::int32_t) {}
-void slinewidth(float&, std::int32_t) {}
-void slinestyle(std::int32_t&, std::int32_t) {}
-void sfillstyle(std::int32_t&, std::int32_t) {}
-void stextalign(std::int32_t&, std::int32_t) {}
-void stextangle(float&, std::int32_t) {}
-void stextfont(std::int32_t&, std::int32_t) {}
-void stextsize(float&, std::int32_t) {}
-void ssymbolsize(float&, std::int32_t) {}
-void ssymboltype(std::int32_t&, std::int32_t) {}
 void scolornb(std::int32_t&, std::int32_t) {}
 void scolorrgb(std::int32_t, std::string&, float&, float&, float&, std::int32_t) {}
 void scolortable(std::int32_t) {}

@@ -1,5 +1,5 @@
-// What the parts of the device interface share: the open state of the plot
-// file and the one way a line or a number reaches it.
+// What the parts of the device interface share: the one way a line or a
+// number reaches the plot file.
 #pragma once
 
 #include <string>
@@ -9,9 +9,6 @@
 #include "gral/frames.h"
 
 namespace psdev::detail {
-
-// Set only after the plot file really opened, cleared when it is closed.
-extern bool file_open;
 
 // One line of the plot file.
 void emit(std::string_view line);

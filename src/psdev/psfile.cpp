@@ -22,8 +22,6 @@
 namespace psdev::detail {
 bool has_current_point = false;
 
-bool file_open = false;
-
 void emit(std::string_view line) {
   gral::put(psparams_90.IUNPS, line);
 }
@@ -175,7 +173,10 @@ void prolog() {
 // Ends the last page and closes the file; shared by the ordinary closing and
 // the end of a run that leaves the file open.
 void finish_file() {
-  if (!psdev::plot_file_open()) return;
+  if (!psdev::plot_file_open()) {
+    iocom.LPLTOPEN = false;
+    return;
+  }
   psstrokepath();
   emit("showpage");
   emit("%%End Page");
@@ -183,7 +184,7 @@ void finish_file() {
   emit(gral::Rec().A("%%Pages:").X().A(page_field(psparams_90.IPAGE, 3)));
   emit("%%EOF");
   gral::close_unit(psparams_90.IUNPS);
-  psdev::detail::file_open = false;
+  iocom.LPLTOPEN = false;
 }
 
 // The closing question only waits: at the end of the keyboard's input it
@@ -208,13 +209,13 @@ void wait_for_return(std::string_view question) {
 
 namespace psdev {
 bool plot_file_open() {
-  return detail::file_open && gral::unit_is_open(psparams_90.IUNPS);
+  return iocom.LPLTOPEN && gral::unit_is_open(psparams_90.IUNPS);
 }
 }  // namespace psdev
 
 void intplinit(std::string& fname, std::int32_t iopt) {
   auto& ps = psparams_90;
-  psdev::detail::file_open = false;
+  iocom.LPLTOPEN = false;
   ps.IUNPS = kPlotUnit;
   for (int k = 1; k <= 4; ++k) {
     ps.NAMSIZE(k) = fixed::fit(kFormats[k - 1].name, 20);
@@ -242,7 +243,8 @@ void intplinit(std::string& fname, std::int32_t iopt) {
   for (int k = 1; k <= 16; ++k) ps.FONTS(k) = fixed::fit(kFonts[k - 1], 22);
   if (istat != 0) return;
 
-  psdev::detail::file_open = true;
+  // The one record of the plot file being open, for every layer.
+  iocom.LPLTOPEN = true;
   gral::run_end_hooks().finish_plot = finish_file;
   prolog();
 }
