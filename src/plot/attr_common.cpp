@@ -35,7 +35,7 @@ void announce(const Stamp& stamp, std::string_view text) {
 }
 
 void dash_rule() {
-  gral::say_rule(43);
+  gral::say_rule(gral::kMenuRule);
 }
 
 }  // namespace plot_attr
