@@ -19,14 +19,14 @@ namespace testing_support {
 struct Point {
   float x, y;
 };
-struct Shown {
+struct PlacedText {
   Point at;          // the point the text is moved to
   float angle;       // the rotation before it, 0 when none
   std::string text;  // as written, escapes removed
 };
 struct PageMarks {
   std::vector<std::vector<Point>> paths;
-  std::vector<Shown> texts;
+  std::vector<PlacedText> texts;
 };
 
 inline PageMarks marks_of(const Lines& page) {
