@@ -7,6 +7,7 @@
 #include "axis/axis.h"
 #include "records/axis.h"
 #include "support/expect.h"
+#include "support/records.h"
 
 namespace {
 
@@ -78,8 +79,7 @@ const Ax kDefault = {0, 10, 0, 10, 5, 0.5f, fixed::fit(kGeneric, 40), 0, 5, 1};
 class AxisSetUp : public ::testing::Test {
  protected:
   AxisSetUp() {
-    axisblk7a = AxisBlk7a{};
-    axisblk7b = AxisBlk7b{};
+    reset_records();
     written_by([] { snaxis(5); });
     std::int32_t link = 1;
     float scale = 1.0f;
