@@ -21,3 +21,10 @@ void progheadtm2();
 // The framed program trailer with elapsed and processor times and a
 // closing picture chosen by the clock.
 void progtail2();
+
+// The run-information block on the plot page, at half the stored text
+// height, its first line at (x, y) cm and each next line 1.5 heights lower.
+void cmplotruninfo2(float x, float y);
+// One line of a column of such lines: line n of a column whose first line
+// stands at (x, y) cm. idum is not read.
+void cmplotcharinfo2(std::string_view text, std::int32_t n, float x, float y, std::int32_t idum);

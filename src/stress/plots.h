@@ -4,9 +4,11 @@
 #include "stress/state.h"
 
 // Edges of the plot's user window: the bounds of its x and y axes, fetched
-// by the page framing and read by the plot's own drawing.
+// by the page framing and read by the plot's own drawing. drawable is set
+// when the bounds span a window and the box was drawn in it.
 struct PlotWindow {
   float xa = 0.0f, xb = 0.0f, ya = 0.0f, yb = 0.0f;
+  bool drawable = false;
 };
 
 // Run information, caption and parameter columns; for 100 and 200 also the

@@ -12,14 +12,14 @@ struct VarnholtState {
   // Display flags.
   bool LRHO = true;     // Sv and Pf from heights and densities
   bool LTOTAL = true;   // total (true) or effective stress
-  bool LFRICT = true;   // frictional limits
+  bool LFRICT = true;   // regime polygons of the Shmax v Shmin plot
   bool LBO = true;      // breakout limit lines
   bool LDITF = true;    // drilling-induced fracture limit lines
   bool LLINES = true;   // Sv lines of the Shmax v Shmin plot
   bool LCOLOR = true;   // regime triangles in colour
   bool LSV = true;      // Sv curve of the stress v depth plot
   bool LPF = true;      // Pf curve of the stress v depth plot
-  bool LFRICTZ = true;  // shown and set; no plot consults it
+  bool LFRICTZ = true;  // frictional-limit curves of the stress v depth plot
 
   // Depths (m, positive downwards), densities (kg/m3), stresses (MPa).
   float Z = 1000.0f;

@@ -61,6 +61,36 @@ inline PageMarks marks_of(const Lines& page) {
   return m;
 }
 
+// The lines of page n of a plot file, after its "%%Page:" line up to
+// "showpage".
+inline Lines page_lines(const Lines& file, int n) {
+  int seen = 0;
+  for (auto it = file.begin(); it != file.end(); ++it) {
+    if (it->starts_with("%%Page:") && ++seen == n)
+      return Lines(it + 1, std::find(it, file.end(), std::string("showpage")));
+  }
+  return {};
+}
+
+// Opens a plot file as plot opening does, without asking its name (the
+// keyboard's next line keeps the page format), its maps brought up to date
+// and the device's font and text height those of the start-up attributes.
+inline void open_plot_file(std::string name) {
+  intplinit(name, 3);
+  iocom.LPLTOPEN = true;
+  splotscaling(7);
+  plt2blk.TEXTSIZE = 0.5f;
+  intstextfont(1);
+  intstextsize(0.5f);
+}
+
+// Closes the plot file; the marks on its first page.
+inline PageMarks close_plot_file(const std::string& name) {
+  intplend();
+  iocom.LPLTOPEN = false;
+  return marks_of(page_lines(file_lines(name), 1));
+}
+
 // A plot file t.ps in a fresh directory; the keyboard's first line keeps the
 // default page format. Subplot 1 maps the user window to the given 10 by 10
 // cm square from (2, 3) cm, and the text attributes start at size 0.5 cm,
@@ -68,27 +98,19 @@ inline PageMarks marks_of(const Lines& page) {
 class PlotPageTest : public PlotFileTest {
  protected:
   void open_plot(float xumin, float xumax, float yumin, float yumax) {
-    std::string name = "t.ps";
-    intplinit(name, 3);
-    iocom.LPLTOPEN = true;
+    open_plot_file("t.ps");
     iocom.LPAUSE = false;
     plt2blk.ITEXTALIGN = 1;
-    plt2blk.TEXTSIZE = 0.5f;
-    splotscaling(7);
-    intstextfont(1);
-    intstextsize(0.5f);
     float xcm0 = 2, ycm0 = 3, xl = 10, yl = 10;
     std::int32_t ixy = 0;
     sus2cm3(xcm0, ycm0, xl, yl, xumin, xumax, yumin, yumax, ixy, 1);
   }
   // Closes and renders the plot; the marks on its page.
   PageMarks close_plot() {
-    intplend();
-    const auto all = file_lines("t.ps");
+    const PageMarks m = close_plot_file("t.ps");
     expect_renders("t.ps");
     std::filesystem::remove("t.ps");
-    const auto page = std::find(all.begin(), all.end(), "%%Page:    1    1");
-    return marks_of(page == all.end() ? Lines{} : Lines(page + 1, std::find(page, all.end(), "showpage")));
+    return m;
   }
 };
 
