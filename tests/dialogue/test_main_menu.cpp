@@ -73,13 +73,15 @@ TEST(MainMenu, StartUpThenTheFirstScreenExactly) {
   auto s = run("\n");
   ASSERT_EQ(s.menus.size(), 1u);
   EXPECT_EQ(s.menu(0), kFirstMenu);
-  // Console, run information, header and its wait, angle constants, the menu; the keyboard's end at the
+  // Console, run information, header and its wait, angle constants, axes, the menu; the keyboard's end at the
   // choice ends the run with the trailer.
   EXPECT_TRUE(s.shows({{" INITIALIZING INPUT/OUTPUT"},
                        {" INITIALISING RUN INFO"},
                        {" @          MAIN PROGRAM: varnholt_pk"},
                        {" @             HIT RETURN TO CONTINUE"},
                        {" Initializing /anglerad/ block"},
+                       {" @ subroutine snaxis                v2.1 2012-05-09", " @" + std::string(49, '='),
+                        " INITIALIZING AXES"},
                        kFirstMenu,
                        {dialogue::kDots, " Enter your choice", dialogue::kEnd, kAt, dialogue::kTrailer}}));
 }
