@@ -5,6 +5,7 @@
 #include <functional>
 #include <numbers>
 
+#include "axis/axis.h"
 #include "plot/plot.h"
 #include "psdev/psdev.h"
 #include "records/plot.h"
@@ -238,6 +239,78 @@ TEST_F(Plots, StressPolygonInTotalAndEffectiveStressWithAndWithoutColour) {
     s_.LTOTAL = false;
     expect_paths(polygon(), kPolygonPage, polygon_paths(effective, colour, 100.0 / 3.0, e1, e2));
   }
+}
+
+// The fill lines of a page, in order.
+Lines fills(const Lines& file) {
+  Lines f;
+  for (const auto& l : file)
+    if (l.ends_with("fill grestore")) f.push_back(l);
+  return f;
+}
+
+TEST_F(Plots, TrianglesInTheirColoursThenTheFillColourInForce) {
+  // A colour plot, filled polygons, fill colour 8 (grey 20 %).
+  auto colour = [](int i, float r, float g, float b) {
+    plt2blk.RED(i) = r;
+    plt2blk.GREEN(i) = g;
+    plt2blk.BLUE(i) = b;
+  };
+  auto start_up_attributes = [&] {
+    plt2blk.NBCOLOR = 18;
+    plt2blk.LCOLORPLOT = true;
+    plt2blk.IFILLSTYLE = 1;
+    plt2blk.IFILLCOLOR = 8;
+    colour(3, 0, 100, 0);
+    colour(8, 80, 80, 80);
+    colour(13, 100, 50, 0);
+    colour(16, 0, 50, 100);
+  };
+  s_.LLINES = s_.LBO = s_.LDITF = false;
+  std::int32_t after = -1;
+  drawn([&] {
+    start_up_attributes();
+    plot_shmax_shmin(s_, {0.0f, 100.0f, 0.0f, 100.0f, true});
+    after = plt2blk.IFILLCOLOR;
+  });
+  EXPECT_EQ(fills(file_), (Lines{" 0.000  0.500  1.000 setrgbcolor fill grestore",
+                                 " 0.000  1.000  0.000 setrgbcolor fill grestore",
+                                 " 1.000  0.500  0.000 setrgbcolor fill grestore"}));
+  EXPECT_EQ(after, 8);
+  s_.LCOLOR = false;
+  drawn([&] {
+    start_up_attributes();
+    plot_shmax_shmin(s_, {0.0f, 100.0f, 0.0f, 100.0f, true});
+  });
+  EXPECT_EQ(fills(file_), (Lines{" 0.800  0.800  0.800 setrgbcolor fill grestore"}));
+}
+
+TEST_F(Plots, AxisWithEqualBoundsFramesThePageAndDrawsNoBox) {
+  // Axis 1 from 50 to 50: the page gets its frame, neither box nor plot.
+  auto axis = [](std::int32_t k, float a, float b) {
+    float wau1 = a, wau2 = b, waud = 5.0f, walas = 0.5f;
+    std::string label = fixed::fit("Axis", 60);
+    std::int32_t nawdig = 0, nasubint = 5, nlabintk = 2;
+    s1axis1(a, b, wau1, wau2, waud, walas, label, nawdig, nasubint, nlabintk, k, 1);
+  };
+  s_.ICHOICE = 100;
+  const PageMarks m = drawn(
+      [&] {
+        axis(1, 50.0f, 50.0f);
+        axis(2, 0.0f, 100.0f);
+        PlotWindow w;
+        frame_plot_page(s_, w);
+        EXPECT_FALSE(w.drawable);
+        plot_shmax_shmin(s_, w);
+      },
+      std::string(8, '\n'));
+  EXPECT_TRUE(m.paths.empty());
+  EXPECT_EQ(m.texts.size(), 17u);
+  EXPECT_TRUE(has_in_order(
+      screen_, {warning_head("varnholt_pk"),
+                {" AXIS BOUNDS DO NOT SPAN A WINDOW:",
+                 " axis nb =     1 from    50.0000     to    50.0000    ", " ===> BOX AND PLOT NOT DRAWN"},
+                tail('/')}));
 }
 
 TEST_F(Plots, EachFlagLeavesOutItsOwnLinesOnly) {
