@@ -20,10 +20,6 @@ struct Ax {
   std::int32_t nawdig, nasubint, nlabintk;
   bool operator==(const Ax&) const = default;
 };
-std::ostream& operator<<(std::ostream& o, const Ax& a) {
-  return o << a.usa1 << " " << a.usa2 << " | " << a.wau1 << " " << a.wau2 << " " << a.waud << " " << a.walas
-           << " [" << a.walab << "] " << a.nawdig << " " << a.nasubint << " " << a.nlabintk;
-}
 
 // s1axis1, or s1axis when the label interval is left out, on a copy of a.
 Ax set_axis(Ax a, std::int32_t iaxis, std::int32_t imode, bool with_interval = true) {
@@ -54,10 +50,6 @@ struct Box {
   std::string label;
   bool operator==(const Box&) const = default;
 };
-std::ostream& operator<<(std::ostream& o, const Box& b) {
-  return o << b.x << " " << b.y << " | " << b.left << b.right << b.bottom << b.top << " " << b.clip << b.zero
-           << " [" << b.label << "]";
-}
 Box set_box(Box b, std::int32_t ibox, std::int32_t imode) {
   s1bx2d(b.x, b.y, b.left, b.right, b.bottom, b.top, b.clip, b.zero, b.label, ibox, imode);
   return b;
@@ -145,53 +137,27 @@ TEST_F(AxisSetUp, AxisNumbersOutsideOneToFifteenChangeNothing) {
 }
 
 TEST_F(AxisSetUp, IncrementPointsFromTheFirstBoundToTheSecond) {
-  // Bounds and increment; the increment stored and the warning's body.
-  const std::vector<std::tuple<float, float, float, float, Lines>> cases = {
-      {0,
-       10,
-       0,
-       5,
-       {" initial value      =     0.000", " final   value      =    10.000",
-        " increment          =     0.000", " => RESET increment =     5.000"}},
-      {10,
-       0,
-       5,
-       -5,
-       {" initial value      =    10.000", " final   value      =     0.000",
-        " increment          =     5.000", " => RESET increment =    -5.000"}},
-      {0,
-       10,
-       -2,
-       2,
-       {" initial value      =     0.000", " final   value      =    10.000",
-        " increment          =    -2.000", " => RESET increment =     2.000"}},
-      {5000, 0, -500, -500, {}},
-      {3, 3, 2, 2, {}},
-      {3, 3, -2, -2, {}},
+  // Bounds and increment; the increment stored and the last line of the warning, if any.
+  const std::vector<std::tuple<float, float, float, float, std::string>> cases = {
+      {0, 10, 0, 5, " => RESET increment =     5.000"},
+      {10, 0, 5, -5, " => RESET increment =    -5.000"},
+      {0, 10, -2, 2, " => RESET increment =     2.000"},
+      {5000, 0, -500, -500, ""},
+      {3, 3, 2, 2, ""},
+      {3, 3, -2, -2, ""},
       // Equal bounds have no range to halve: the check would never end.
-      {3,
-       3,
-       0,
-       1,
-       {" initial value      =     3.000", " final   value      =     3.000",
-        " increment          =     0.000", " => RESET increment =     1.000"}},
+      {3, 3, 0, 1, " => RESET increment =     1.000"},
   };
-  for (const auto& [w1, w2, wd, want, body] : cases) {
-    SCOPED_TRACE(testing::Message() << w1 << " " << w2 << " " << wd);
+  for (const auto& [w1, w2, wd, want, reset] : cases) {
     for (std::int32_t mode : {1, 11}) {
+      SCOPED_TRACE(testing::Message() << w1 << " " << w2 << " " << wd << " mode " << mode);
       Ax a = kDefault;
       a.wau1 = w1, a.wau2 = w2, a.waud = wd;
       Ax got;
       const Lines out = written_by([&] { got = set_axis(a, 6, mode); });
-      EXPECT_EQ(got.waud, want);
-      EXPECT_EQ(stored(6).waud, want);
-      if (body.empty()) {
-        EXPECT_EQ(out, Lines{});
-      } else {
-        EXPECT_EQ(
-            out,
-            lines({warning_head("s1axis1    "), {" Inconsistent annotation increment:"}, body, tail('/')}));
-      }
+      EXPECT_TRUE(got.waud == want && stored(6).waud == want);
+      EXPECT_EQ(count(out, warning_head("s1axis1    ")[1]), reset.empty() ? 0 : 1);
+      EXPECT_EQ(count(out, reset), reset.empty() ? 0 : 1);
     }
   }
 }
