@@ -15,67 +15,35 @@ const Lines kAxisHead = menu_head(" @ subroutine s1axis1               v3.1 2012
 const Lines kLinkHead = menu_head(" @ subroutine s1axuswdtyp           v1.1 2012-05-09");
 const Lines kBoxHead = menu_head(" @ subroutine s1bx2d                v1.4 2012-05-09");
 
+// clang-format off
 // The menu of axis 6, generic but for its increment line.
 Lines axis_menu(const std::string& increment) {
-  return {" Sizes:",
-          " max nb of axis    =   15",
-          " axis label length =   30",
-          kDashes,
-          " SETTING UP AXIS #    6",
-          " -------------",
-          " user space:",
-          " initial value ....................1     0.000",
-          " final   value ....................2    10.000",
-          " -------------",
-          " annotation:",
-          " initial value ...................20     0.000",
-          " final   value ...................21    10.000",
-          increment,
-          " size in cm ......................23     0.500",
-          " nb of digits after dec. point ...24    0",
-          " nb of subtics intervals..........25    5",
-          " axis label ......................26 Generic 0-10 axis",
-          " nb of tics intervals for label ..27    1",
-          kDashes,
-          " EXIT.............................99",
-          kMenuTail};
+  return {" Sizes:", " max nb of axis    =   15", " axis label length =   30", kDashes, " SETTING UP AXIS #    6",
+          " -------------", " user space:", " initial value ....................1     0.000",
+          " final   value ....................2    10.000", " -------------", " annotation:",
+          " initial value ...................20     0.000", " final   value ...................21    10.000",
+          increment, " size in cm ......................23     0.500", " nb of digits after dec. point ...24    0",
+          " nb of subtics intervals..........25    5", " axis label ......................26 Generic 0-10 axis",
+          " nb of tics intervals for label ..27    1", kDashes, " EXIT.............................99", kMenuTail};
 }
 
 Lines link_menu(const std::string& kind, const std::string& link) {
-  return {" SETTING UP AXIS #    3",
-          " max nb of axis  =   15",
-          kDashes,
-          kind,
-          link,
-          " annotations/user scaling  .......20   1.00000    ",
-          kDashes,
-          " EXIT.............................99",
+  return {" SETTING UP AXIS #    3", " max nb of axis  =   15", kDashes, kind, link,
+          " annotations/user scaling  .......20   1.00000    ", kDashes, " EXIT.............................99",
           kMenuTail};
 }
 
-const Lines kBoxMenu = {" SETTING BOX #    1",
-                        kDashes,
-                        " X axis label: Generic 0-10 axis             ",
-                        " X axis nb........................10    1",
-                        " X axis params ...................11",
-                        " -----------------------------------",
-                        " Y axis label: Generic 0-10 axis             ",
-                        " Y axis nb........................20    2",
-                        " Y axis params ...................21",
-                        kDashes,
-                        " Border types:",
-                        " left ............................30    1",
-                        " right ...........................31    1",
-                        " bottom ..........................32    1",
-                        " top .............................33    1",
-                        kDashes,
-                        " Box label   : Generic box" + std::string(49, ' '),
-                        " Clipping ........................40    0",
-                        " X=0 & Y=0 mark line .............50    0",
-                        " Change box label ................60",
-                        kDashes,
-                        " EXIT.............................99",
-                        kMenuTail};
+const Lines kBoxMenu = {
+    " SETTING BOX #    1", kDashes, " X axis label: Generic 0-10 axis             ",
+    " X axis nb........................10    1", " X axis params ...................11",
+    " -----------------------------------", " Y axis label: Generic 0-10 axis             ",
+    " Y axis nb........................20    2", " Y axis params ...................21", kDashes, " Border types:",
+    " left ............................30    1", " right ...........................31    1",
+    " bottom ..........................32    1", " top .............................33    1", kDashes,
+    " Box label   : Generic box" + std::string(49, ' '), " Clipping ........................40    0",
+    " X=0 & Y=0 mark line .............50    0", " Change box label ................60", kDashes,
+    " EXIT.............................99", kMenuTail};
+// clang-format on
 
 class Menus : public ::testing::Test {
  protected:
@@ -180,14 +148,11 @@ TEST_F(Menus, BoxMenuShowsTheAxesAndBorderTypesBeforeAskingForThem) {
        {" 1", " 2", " 3", " 4", " 5", " 6", " 7", " 8", " 9", "10", "11", "12", "13", "14", "15"})
     axes.push_back(std::string(" Generic 0-10 axis                ") + n);
   axes.push_back(kDashes);
-  const Lines types = {kDashes,
-                       " Border types:",
-                       " line+tics+ticmarks+axelabel.......1",
-                       " line+tics+ticmarks................2",
-                       " line+tics.........................3",
-                       " line..............................4",
-                       " nothing...........................5",
-                       kDashes};
+  // clang-format off
+  const Lines types = {kDashes, " Border types:", " line+tics+ticmarks+axelabel.......1",
+                       " line+tics+ticmarks................2", " line+tics.........................3",
+                       " line..............................4", " nothing...........................5", kDashes};
+  // clang-format on
   const auto box = [](std::int32_t mode) {
     std::int32_t x = 1, y = 2, l = 1, r = 1, b = 1, t = 1, clip = 0, zero = 0;
     std::string label(60, ' ');

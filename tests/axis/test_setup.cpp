@@ -33,16 +33,9 @@ Ax set_axis(Ax a, std::int32_t iaxis, std::int32_t imode, bool with_interval = t
 // What axis k holds, its label at the given length.
 Ax stored(std::int32_t k, std::size_t label_length = 30) {
   const auto& r = axisblk7a;
-  return {r.USA1(k),
-          r.USA2(k),
-          r.WAU1(k),
-          r.WAU2(k),
-          r.WAUD(k),
-          r.WALAS(k),
-          fixed::fit(axisblk7b.WALAB(k), label_length),
-          r.NAWDIG(k),
-          r.NASUBINT(k),
-          r.NLABINTK(k)};
+  const std::string label = fixed::fit(axisblk7b.WALAB(k), label_length);
+  return {r.USA1(k),  r.USA2(k), r.WAU1(k),   r.WAU2(k),     r.WAUD(k),
+          r.WALAS(k), label,     r.NAWDIG(k), r.NASUBINT(k), r.NLABINTK(k)};
 }
 
 struct Box {
@@ -138,16 +131,15 @@ TEST_F(AxisSetUp, AxisNumbersOutsideOneToFifteenChangeNothing) {
 
 TEST_F(AxisSetUp, IncrementPointsFromTheFirstBoundToTheSecond) {
   // Bounds and increment; the increment stored and the last line of the warning, if any.
+  // clang-format off
   const std::vector<std::tuple<float, float, float, float, std::string>> cases = {
-      {0, 10, 0, 5, " => RESET increment =     5.000"},
-      {10, 0, 5, -5, " => RESET increment =    -5.000"},
-      {0, 10, -2, 2, " => RESET increment =     2.000"},
-      {5000, 0, -500, -500, ""},
-      {3, 3, 2, 2, ""},
+      {0, 10, 0, 5, " => RESET increment =     5.000"}, {10, 0, 5, -5, " => RESET increment =    -5.000"},
+      {0, 10, -2, 2, " => RESET increment =     2.000"}, {5000, 0, -500, -500, ""}, {3, 3, 2, 2, ""},
       {3, 3, -2, -2, ""},
       // Equal bounds have no range to halve: the check would never end.
       {3, 3, 0, 1, " => RESET increment =     1.000"},
   };
+  // clang-format on
   for (const auto& [w1, w2, wd, want, reset] : cases) {
     for (std::int32_t mode : {1, 11}) {
       SCOPED_TRACE(testing::Message() << w1 << " " << w2 << " " << wd << " mode " << mode);
@@ -165,11 +157,7 @@ TEST_F(AxisSetUp, IncrementPointsFromTheFirstBoundToTheSecond) {
 TEST_F(AxisSetUp, LinksDeriveTheStoredUserBoundsAndLabelsAreCut) {
   // Link, scale, variant: the stored user bounds of annotation 0 to 5000 and user 7 to 9.
   const std::vector<std::tuple<std::int32_t, float, bool, float, float>> cases = {
-      {0, 1000, true, 7, 9},
-      {1, 1000, true, 0, 5000},
-      {2, 1000, true, 0, 5},
-      {2, 1000, false, 7, 9},
-  };
+      {0, 1000, true, 7, 9}, {1, 1000, true, 0, 5000}, {2, 1000, true, 0, 5}, {2, 1000, false, 7, 9}};
   for (const auto& [link, scale, full, u1, u2] : cases) {
     SCOPED_TRACE(testing::Message() << link << (full ? " s1axis1" : " s1axis"));
     // Link 2 is offered by the menu only.
@@ -189,20 +177,16 @@ TEST_F(AxisSetUp, LinksDeriveTheStoredUserBoundsAndLabelsAreCut) {
 }
 
 TEST_F(AxisSetUp, LinkModesAndChecks) {
-  const Lines unknown = {" trying to set us/wd type =    2", " UNKNOWN TYPE", " ==> RESET TYPE =    0"};
   // Link and scale given, mode; handed back, stored, and the warning's body.
+  // clang-format off
   const std::vector<std::tuple<std::int32_t, float, std::int32_t, std::int32_t, float, Lines>> cases = {
-      {2, 3.0f, 1, 0, 3.0f, unknown},
-      {-1,
-       3.0f,
-       11,
-       0,
-       3.0f,
-       {" trying to set us/wd type =   -1", " UNKNOWN TYPE", " ==> RESET TYPE =    0"}},
+      {2, 3.0f, 1, 0, 3.0f, {" trying to set us/wd type =    2", " UNKNOWN TYPE", " ==> RESET TYPE =    0"}},
+      {-1, 3.0f, 11, 0, 3.0f, {" trying to set us/wd type =   -1", " UNKNOWN TYPE", " ==> RESET TYPE =    0"}},
       {1, 0.0f, 1, 1, 0.0f, {}},
       {2, 3.0f, 3, 1, 1.0f, {}},  // axis 4 holds link 1, scale 1
       {2, 3.0f, 5, 0, 1.0f, {}},
   };
+  // clang-format on
   for (const auto& [link, scale, mode, want_link, want_scale, warning] : cases) {
     SCOPED_TRACE(testing::Message() << link << " " << scale << " mode " << mode);
     std::int32_t l = link;
