@@ -91,7 +91,7 @@ const char* why_no_tics(float wau1, float wau2, float waud, float increment, flo
                         std::int32_t nasubint, std::int32_t ndig) {
   if (wau2 - wau1 == 0.0f) return "Identical annotation bounds:";
   if (!std::isfinite(wau1) || !std::isfinite(wau2) || !std::isfinite(waud) || !std::isfinite(wau2 - wau1))
-    return "Annotation bounds not finite:";
+    return "Annotation range not finite:";
   const double marks = (std::fabs(static_cast<double>(ratio)) + 1.0) * std::max(nasubint, 1);
   if (!std::isfinite(increment) || !(marks <= kMaxMarks)) return "Too many tic marks:";
   if (ndig == 0 && (std::fabs(wau1) >= kIntegerRange || std::fabs(wau2) >= kIntegerRange))

@@ -167,6 +167,7 @@ TEST_F(AxisDraw, UndrawableTicksAreSkippedOrMendedWithOneWarning) {
       {0, 10, 1e-6f, 5, 1, 0, {" Too many tic marks:", " => SKIPPING TICS"}, {}},
       {0, 10, 5, 2147483647, 1, 0, {" Too many tic marks:", " => SKIPPING TICS"}, {}},
       {0, 3e9f, 1e9f, 1, 1, 0, {" Annotation beyond integer range:", " final   value      = *********"}, {}},
+      {-3e38f, 3e38f, 1e38f, 1, 1, 0, {" Annotation range not finite:", " => SKIPPING TICS"}, {}},
   };
   // clang-format on
   for (const auto& c : cases) {
