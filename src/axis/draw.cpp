@@ -31,13 +31,6 @@ constexpr double kMaxMarks = 10000.0;
 constexpr float kIntegerRange = 2147483648.0f;
 constexpr std::int32_t kMaxChars = 20;
 
-void int_line(std::string_view text, std::int32_t v) {
-  gral::say(gral::Rec().X().A(text).X().I(v, 4));
-}
-void value_line(std::string_view text, float v) {
-  gral::say(gral::Rec().X().A(text, 20).X().F(v, 9, 3));
-}
-
 // A value truncated toward zero; beyond the integer range it stops at the
 // range's end, so no conversion overflows.
 std::int32_t whole(float v) {
@@ -102,9 +95,9 @@ const char* why_no_tics(float wau1, float wau2, float waud, float increment, flo
 void skip_tics(const char* why, float wau1, float wau2, float waud) {
   warninghead(kCmaxis11);
   gral::say(why);
-  value_line("initial value      =", wau1);
-  value_line("final   value      =", wau2);
-  value_line("increment          =", waud);
+  gral::say_items({"initial value      =", gral::fmt_f(wau1, 9, 3)});
+  gral::say_items({"final   value      =", gral::fmt_f(wau2, 9, 3)});
+  gral::say_items({"increment          =", gral::fmt_f(waud, 9, 3)});
   gral::say("=> SKIPPING TICS");
   warningtail00();
 }
@@ -192,10 +185,10 @@ void cmaxis11(float xcm1, float ycm1, float xcm2, float ycm2, float angtic, std:
     }
     warninghead(kCmaxis11);
     gral::say("Inconsistent annotation increment:");
-    value_line("initial value      =", wau1);
-    value_line("final   value      =", wau2);
-    value_line("increment          =", waud);
-    value_line("=> RESET increment =", increment);
+    gral::say_items({"initial value      =", gral::fmt_f(wau1, 9, 3)});
+    gral::say_items({"final   value      =", gral::fmt_f(wau2, 9, 3)});
+    gral::say_items({"increment          =", gral::fmt_f(waud, 9, 3)});
+    gral::say_items({"=> RESET increment =", gral::fmt_f(increment, 9, 3)});
     warningtail00();
   }
   if (why) skip_tics(why, wau1, wau2, waud);
@@ -326,13 +319,13 @@ void d1bx2d(std::int32_t ibox) {
   if (!box_ok || !axes_ok) {
     // A box that was never set up names axis 0: there is nothing to frame.
     errorhead(kD1bx2d);
-    int_line("trying to draw box nb =", ibox);
+    gral::say_items({"trying to draw box nb =", gral::fmt_i(ibox, 4)});
     if (box_ok) {
-      int_line("with X axis nb =", i);
-      int_line("and  Y axis nb =", j);
-      int_line("max axis nb =", kMaxAxes);
+      gral::say_items({"with X axis nb =", gral::fmt_i(i, 4)});
+      gral::say_items({"and  Y axis nb =", gral::fmt_i(j, 4)});
+      gral::say_items({"max axis nb =", gral::fmt_i(kMaxAxes, 4)});
     } else {
-      int_line("max box nb =", 1);
+      gral::say_items({"max box nb =", gral::fmt_i(1, 4)});
     }
     gral::say("===> NO ACTION");
     errortail00();
@@ -352,8 +345,8 @@ void g1axbd(float& usa1, float& usa2, std::int32_t iaxis) {
     return;
   }
   errorhead(kG1axbd);
-  int_line("trying to get bounds of axis nb =", iaxis);
-  int_line("max axis nb =", kMaxAxes);
+  gral::say_items({"trying to get bounds of axis nb =", gral::fmt_i(iaxis, 4)});
+  gral::say_items({"max axis nb =", gral::fmt_i(kMaxAxes, 4)});
   gral::say("===> RETURNING [0, 10]");
   errortail00();
   usa1 = 0.0f;

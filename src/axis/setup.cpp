@@ -39,17 +39,6 @@ bool more_output() {
   return iocom.LWITO(2);
 }
 
-void int_line(std::string_view text, std::int32_t v) {
-  gral::say(gral::Rec().X().A(text).X().I(v, 4));
-}
-void real_line(std::string_view text, float v) {
-  gral::say(gral::Rec().X().A(text).X().F(v, 9, 3));
-}
-// The link menu shows its scale in a general field.
-void scale_line(std::string_view text, float v) {
-  gral::say(gral::Rec().X().A(text).X().G(v, 13, 6));
-}
-
 std::int32_t ask_choice() {
   std::int32_t choice = 99, status = 0;
   inintegdef(choice, "your choice", 99, status);
@@ -59,8 +48,8 @@ std::int32_t ask_choice() {
 // The error frame of an axis number outside 1 to 15, up to its last line.
 void bad_axis_number(const Stamp& st, std::int32_t iaxis) {
   errorhead(st);
-  int_line("trying to set axis nb =", iaxis);
-  int_line("max axis nb =", kMaxAxes);
+  gral::say_items({"trying to set axis nb =", gral::fmt_i(iaxis, 4)});
+  gral::say_items({"max axis nb =", gral::fmt_i(kMaxAxes, 4)});
 }
 
 bool refuse_axis(const Stamp& st, std::int32_t iaxis) {
@@ -108,29 +97,29 @@ void load_defaults(AxisArgs& a) {
 
 void axis_menu_lines(const AxisArgs& a, std::int32_t iaxis, bool user_is_annotation) {
   gral::say("Sizes:");
-  int_line("max nb of axis    =", kMaxAxes);
-  int_line("axis label length =", static_cast<std::int32_t>(kLabelLength));
-  gral::say_rule(43);
-  int_line("SETTING UP AXIS #", iaxis);
+  gral::say_items({"max nb of axis    =", gral::fmt_i(kMaxAxes, 4)});
+  gral::say_items({"axis label length =", gral::fmt_i(static_cast<std::int32_t>(kLabelLength), 4)});
+  gral::say_rule(gral::kMenuRule);
+  gral::say_items({"SETTING UP AXIS #", gral::fmt_i(iaxis, 4)});
   gral::say_rule(13);
   if (user_is_annotation) {
     gral::say("user space = annotation");
   } else {
     gral::say("user space:");
-    real_line("initial value ....................1", a.usa1);
-    real_line("final   value ....................2", a.usa2);
+    gral::say_items({"initial value ....................1", gral::fmt_f(a.usa1, 9, 3)});
+    gral::say_items({"final   value ....................2", gral::fmt_f(a.usa2, 9, 3)});
     gral::say_rule(13);
     gral::say("annotation:");
   }
-  real_line("initial value ...................20", a.wau1);
-  real_line("final   value ...................21", a.wau2);
-  real_line("increment .......................22", a.waud);
-  real_line("size in cm ......................23", a.walas);
-  int_line("nb of digits after dec. point ...24", a.nawdig);
-  int_line("nb of subtics intervals..........25", a.nasubint);
+  gral::say_items({"initial value ...................20", gral::fmt_f(a.wau1, 9, 3)});
+  gral::say_items({"final   value ...................21", gral::fmt_f(a.wau2, 9, 3)});
+  gral::say_items({"increment .......................22", gral::fmt_f(a.waud, 9, 3)});
+  gral::say_items({"size in cm ......................23", gral::fmt_f(a.walas, 9, 3)});
+  gral::say_items({"nb of digits after dec. point ...24", gral::fmt_i(a.nawdig, 4)});
+  gral::say_items({"nb of subtics intervals..........25", gral::fmt_i(a.nasubint, 4)});
   gral::say_items({"axis label ......................26", a.walab});
-  if (a.nlabintk) int_line("nb of tics intervals for label ..27", *a.nlabintk);
-  gral::say_rule(43);
+  if (a.nlabintk) gral::say_items({"nb of tics intervals for label ..27", gral::fmt_i(*a.nlabintk, 4)});
+  gral::say_rule(gral::kMenuRule);
   gral::say("EXIT.............................99");
   menutail();
 }
@@ -193,12 +182,12 @@ bool increment_consistent(const AxisArgs& a) {
 void reset_increment(const Stamp& st, AxisArgs& a) {
   warninghead(st);
   gral::say("Inconsistent annotation increment:");
-  real_line("initial value      =", a.wau1);
-  real_line("final   value      =", a.wau2);
-  real_line("increment          =", a.waud);
+  gral::say_items({"initial value      =", gral::fmt_f(a.wau1, 9, 3)});
+  gral::say_items({"final   value      =", gral::fmt_f(a.wau2, 9, 3)});
+  gral::say_items({"increment          =", gral::fmt_f(a.waud, 9, 3)});
   a.waud = a.waud == 0.0f ? 0.5f * (a.wau2 - a.wau1) : -a.waud;
   if (a.waud == 0.0f) a.waud = 1.0f;
-  real_line("=> RESET increment =", a.waud);
+  gral::say_items({"=> RESET increment =", gral::fmt_f(a.waud, 9, 3)});
   warningtail00();
 }
 
@@ -232,7 +221,7 @@ void set_up_axis(const Stamp& st, AxisArgs a, std::int32_t iaxis, std::int32_t i
     load_stored(a, iaxis);
   } else if (from_defaults(imode)) {
     submenuhead(st);
-    int_line("INITIALIZING AXIS NB", iaxis);
+    gral::say_items({"INITIALIZING AXIS NB", gral::fmt_i(iaxis, 4)});
     load_defaults(a);
   }
   for (;;) {
@@ -244,24 +233,24 @@ void set_up_axis(const Stamp& st, AxisArgs a, std::int32_t iaxis, std::int32_t i
 }
 
 void axis_list() {
-  gral::say_rule(43);
+  gral::say_rule(gral::kMenuRule);
   gral::say("Available axes:");
   gral::say_items({"label:", "nb"});
-  gral::say_rule(43);
+  gral::say_rule(gral::kMenuRule);
   for (std::int32_t k = 1; k <= kMaxAxes; ++k)
     gral::say(gral::Rec().X().A(axisblk7b.WALAB(k), kLabelLength).X().I(k, 4));
-  gral::say_rule(43);
+  gral::say_rule(gral::kMenuRule);
 }
 
 void border_types() {
-  gral::say_rule(43);
+  gral::say_rule(gral::kMenuRule);
   gral::say("Border types:");
   gral::say("line+tics+ticmarks+axelabel.......1");
   gral::say("line+tics+ticmarks................2");
   gral::say("line+tics.........................3");
   gral::say("line..............................4");
   gral::say("nothing...........................5");
-  gral::say_rule(43);
+  gral::say_rule(gral::kMenuRule);
 }
 
 // An axis number that names no axis is reset to the given one.
@@ -269,7 +258,7 @@ void check_box_axis(std::int32_t& iaxis, std::int32_t reset) {
   if (iaxis >= 1 && iaxis <= kMaxAxes) return;
   bad_axis_number(kS1bx2d, iaxis);
   iaxis = reset;
-  int_line("===> RESET axis nb =", iaxis);
+  gral::say_items({"===> RESET axis nb =", gral::fmt_i(iaxis, 4)});
   errortail00();
 }
 
@@ -308,35 +297,35 @@ void s1axuswdtyp(std::int32_t& itype, float& scale, std::int32_t iaxis, std::int
     scale = axisblk7a.WAOUS(iaxis);
   } else if (from_defaults(imode)) {
     submenuhead(st);
-    int_line("INITIALIZING US-WD FOR AXIS NB", iaxis);
+    gral::say_items({"INITIALIZING US-WD FOR AXIS NB", gral::fmt_i(iaxis, 4)});
     itype = 0;
     scale = 1.0f;
   } else if (itype < 0 || itype > 1) {
     warninghead(st);
-    int_line("trying to set us/wd type =", itype);
+    gral::say_items({"trying to set us/wd type =", gral::fmt_i(itype, 4)});
     gral::say("UNKNOWN TYPE");
     itype = 0;
-    int_line("==> RESET TYPE =", itype);
+    gral::say_items({"==> RESET TYPE =", gral::fmt_i(itype, 4)});
     warningtail00();
   }
   std::int32_t status = 0;
   while (even(imode)) {
     if (scale == 0.0f) {
       warninghead(st);
-      scale_line("trying to set wd/us scaling =", scale);
+      gral::say_items({"trying to set wd/us scaling =", gral::fmt_g(scale, 13, 6)});
       scale = 1.0f;
-      scale_line("==> RESET SCALING =", scale);
+      gral::say_items({"==> RESET SCALING =", gral::fmt_g(scale, 13, 6)});
       warningtail00();
     }
     submenuhead(st);
     if (more_output()) {
-      int_line("SETTING UP AXIS #", iaxis);
-      int_line("max nb of axis  =", kMaxAxes);
-      gral::say_rule(43);
+      gral::say_items({"SETTING UP AXIS #", gral::fmt_i(iaxis, 4)});
+      gral::say_items({"max nb of axis  =", gral::fmt_i(kMaxAxes, 4)});
+      gral::say_rule(gral::kMenuRule);
       gral::say(itype == 1 ? "user space = annotation" : "user space and annotations independent");
-      int_line("user space versus annotations ...10", itype);
-      scale_line("annotations/user scaling  .......20", scale);
-      gral::say_rule(43);
+      gral::say_items({"user space versus annotations ...10", gral::fmt_i(itype, 4)});
+      gral::say_items({"annotations/user scaling  .......20", gral::fmt_g(scale, 13, 6)});
+      gral::say_rule(gral::kMenuRule);
       gral::say("EXIT.............................99");
       menutail();
     }
@@ -391,12 +380,12 @@ void snaxis(std::int32_t imode) {
     submenuhead(st);
     if (more_output()) {
       gral::say("AXIS SET UP");
-      gral::say_rule(43);
+      gral::say_rule(gral::kMenuRule);
       gral::say("axis label" + std::string(18, ' ') + "axis nb");
       gral::say_rule(35);
       for (std::int32_t k = 1; k <= kMaxAxes; ++k)
         gral::say(gral::Rec().X().A(axisblk7b.WALAB(k), 20).X().A(std::string(12, '.')).I(k, 2));
-      gral::say_rule(43);
+      gral::say_rule(gral::kMenuRule);
       gral::say("Go through all axes.............100");
       gral::say("EXIT.............................99");
       menutail();
@@ -415,8 +404,8 @@ void s1bx2d(std::int32_t& ixaxis, std::int32_t& iyaxis, std::int32_t& ileft, std
   const Stamp& st = kS1bx2d;
   if (ibox < 1 || ibox > kMaxBoxes) {
     errorhead(st);
-    int_line("trying to set box nb =", ibox);
-    int_line("max box nb =", kMaxBoxes);
+    gral::say_items({"trying to set box nb =", gral::fmt_i(ibox, 4)});
+    gral::say_items({"max box nb =", gral::fmt_i(kMaxBoxes, 4)});
     gral::say("===> NO ACTION");
     errortail00();
     return;
@@ -434,7 +423,7 @@ void s1bx2d(std::int32_t& ixaxis, std::int32_t& iyaxis, std::int32_t& ileft, std
     boxlab = fixed::fit(axisblk7b.BOXLAB, boxlab.size());
   } else if (from_defaults(imode)) {
     submenuhead(st);
-    int_line("INITIALIZING BOX NB", ibox);
+    gral::say_items({"INITIALIZING BOX NB", gral::fmt_i(ibox, 4)});
     ixaxis = 1;
     iyaxis = 2;
     ileft = iright = ibottom = itop = 1;
@@ -452,27 +441,27 @@ void s1bx2d(std::int32_t& ixaxis, std::int32_t& iyaxis, std::int32_t& ileft, std
   std::int32_t status = 0;
   while (even(imode)) {
     submenuhead(st);
-    int_line("SETTING BOX #", ibox);
-    gral::say_rule(43);
+    gral::say_items({"SETTING BOX #", gral::fmt_i(ibox, 4)});
+    gral::say_rule(gral::kMenuRule);
     gral::say_items({"X axis label:", stored_label(ixaxis)});
-    int_line("X axis nb........................10", ixaxis);
+    gral::say_items({"X axis nb........................10", gral::fmt_i(ixaxis, 4)});
     gral::say("X axis params ...................11");
     gral::say_rule(35);
     gral::say_items({"Y axis label:", stored_label(iyaxis)});
-    int_line("Y axis nb........................20", iyaxis);
+    gral::say_items({"Y axis nb........................20", gral::fmt_i(iyaxis, 4)});
     gral::say("Y axis params ...................21");
-    gral::say_rule(43);
+    gral::say_rule(gral::kMenuRule);
     gral::say("Border types:");
-    int_line("left ............................30", ileft);
-    int_line("right ...........................31", iright);
-    int_line("bottom ..........................32", ibottom);
-    int_line("top .............................33", itop);
-    gral::say_rule(43);
+    gral::say_items({"left ............................30", gral::fmt_i(ileft, 4)});
+    gral::say_items({"right ...........................31", gral::fmt_i(iright, 4)});
+    gral::say_items({"bottom ..........................32", gral::fmt_i(ibottom, 4)});
+    gral::say_items({"top .............................33", gral::fmt_i(itop, 4)});
+    gral::say_rule(gral::kMenuRule);
     gral::say_items({"Box label   :", boxlab});
-    int_line("Clipping ........................40", iclip);
-    int_line("X=0 & Y=0 mark line .............50", izerolin);
+    gral::say_items({"Clipping ........................40", gral::fmt_i(iclip, 4)});
+    gral::say_items({"X=0 & Y=0 mark line .............50", gral::fmt_i(izerolin, 4)});
     gral::say("Change box label ................60");
-    gral::say_rule(43);
+    gral::say_rule(gral::kMenuRule);
     gral::say("EXIT.............................99");
     menutail();
     const std::int32_t choice = ask_choice();
