@@ -6,7 +6,7 @@
 
 #include "axis/axis.h"
 #include "records/axis.h"
-#include "support/expect.h"
+#include "support/menus.h"
 #include "support/records.h"
 
 namespace {
@@ -74,10 +74,8 @@ class AxisSetUp : public ::testing::Test {
 };
 
 TEST_F(AxisSetUp, ModesChooseTheStartAndTheDialogueAndAlwaysStore) {
-  const Lines announce = {
-      " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
-      " @ subroutine s1axis1               v3.1 2012-05-09",
-      " @=================================================", " INITIALIZING AXIS NB    4"};
+  const Lines announce =
+      menu_head(" @ subroutine s1axis1               v3.1 2012-05-09") + Lines{" INITIALIZING AXIS NB    4"};
   // Mode, the values it starts from, whether it announces and whether its menu opens.
   const std::vector<std::tuple<std::int32_t, Ax, bool, bool>> cases = {
       {0, kCaller, false, true},  {1, kCaller, false, false},  {2, kStored, false, true},
@@ -215,9 +213,8 @@ TEST_F(AxisSetUp, AllAxesStartGenericAndOddModesDoNothing) {
   EXPECT_EQ(stored(9, 40), kCaller);
   EXPECT_EQ(std::make_pair(axisblk7a.IUSWDTYP(9), axisblk7a.WAOUS(9)), std::make_pair(1, 5.0f));
   const Lines out = written_by([] { snaxis(5); });
-  EXPECT_EQ(out, (Lines{" @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
-                        " @ subroutine snaxis                v2.1 2012-05-09",
-                        " @=================================================", " INITIALIZING AXES"}));
+  EXPECT_EQ(out,
+            menu_head(" @ subroutine snaxis                v2.1 2012-05-09") + Lines{" INITIALIZING AXES"});
   for (std::int32_t k = 1; k <= 15; ++k) {
     EXPECT_EQ(stored(k, 40), kDefault) << k;
     EXPECT_EQ(std::make_pair(axisblk7a.IUSWDTYP(k), axisblk7a.WAOUS(k)), std::make_pair(0, 1.0f));
