@@ -186,6 +186,8 @@ TEST_F(AxisDraw, UndrawableTicksAreSkippedOrMendedWithOneWarning) {
     Lines texts;
     for (const auto& t : m.texts) texts.push_back(t.text);
     EXPECT_EQ(texts, lines({c.numbers, {"Label"}}));
+    // Below the middle of the axis, beyond the numbers, whether ticks were drawn or not.
+    EXPECT_TRUE(near(m.texts.back().at, moved(pt(7, 2.2), -10, 0.5f, 0)));
   }
 }
 
