@@ -3,6 +3,7 @@
 // menu changing what the next page gets.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "session.h"
@@ -60,20 +61,25 @@ TEST_F(PlotFile, PlotRequestsPageThroughTheNewPageMenu) {
   EXPECT_TRUE(finished("f3.ps", "%%Pages:   1"));
 }
 
-TEST_F(PlotFile, AttributesMenuChangesWhatTheFileGets) {
+TEST_F(PlotFile, AttributesMenuChangesWhatTheNextPageGets) {
   // 10 opens f4.ps; 12: line width 0.1 cm, font 6, line colour 2 and
-  // colour 2 made (30, 20, 10) %; 100 with a new file: the new file gets the
-  // width and the font again.
-  auto s =
-      run("\n10\ny\nf4.ps\n12\n10\n0.1\n30\n6\n12\n2\n50\n200\n2\n30\n30\n20\n10\n99\n99\n99\n"
-          "100\n1\n\ny\nf5.ps\n9999\n\n");
+  // colour 2 made (30, 20, 10) %; 100 on a new page (0), then 200 in a new
+  // file (1), which gets the width and the font again.
+  auto s = run(
+      "\n10\ny\nf4.ps\n12\n10\n0.1\n30\n6\n12\n2\n50\n200\n2\n30\n30\n20\n10\n99\n99\n99\n"
+      "100\n0\n200\n1\n\ny\nf5.ps\n9999\n\n");
   EXPECT_EQ(s.status, 0);
   EXPECT_TRUE(s.shows({{" |   2 |  Red     |   30.0 |   20.0 |   10.0 |"}}));
   const auto f4 = file_lines("f4.ps");
-  EXPECT_EQ(count(f4, "2.84 setlinewidth"), 1);
-  EXPECT_TRUE(finished("f4.ps", "%%Pages:   1"));
+  const auto page2 = std::find(f4.begin(), f4.end(), "%%Page:   2   2");
+  EXPECT_EQ(count(Lines(f4.begin(), page2), "2.84 setlinewidth"), 1);
+  const Lines drawn(page2, f4.end());
+  EXPECT_GT(count(drawn, "14 /Times-Bold findfont exch scalefont setfont"), 0);
+  EXPECT_GT(count(drawn, " 0.300  0.200  0.100 setrgbcolor"), 0);
+  EXPECT_TRUE(finished("f4.ps", "%%Pages:   2"));
   const auto f5 = file_lines("f5.ps");
   EXPECT_EQ(count(f5, "2.84 setlinewidth"), 1);
+  EXPECT_GT(count(f5, "14 /Times-Bold findfont exch scalefont setfont"), 0);
   EXPECT_TRUE(finished("f5.ps", "%%Pages:   1"));
 }
 
