@@ -65,9 +65,9 @@ TEST_F(PlotFile, AttributesMenuChangesWhatTheNextPageGets) {
   // 10 opens f4.ps; 12: line width 0.1 cm, font 6, line colour 2 and
   // colour 2 made (30, 20, 10) %; 100 on a new page (0), then 200 in a new
   // file (1), which gets the width and the font again.
-  auto s = run(
-      "\n10\ny\nf4.ps\n12\n10\n0.1\n30\n6\n12\n2\n50\n200\n2\n30\n30\n20\n10\n99\n99\n99\n"
-      "100\n0\n200\n1\n\ny\nf5.ps\n9999\n\n");
+  auto s =
+      run("\n10\ny\nf4.ps\n12\n10\n0.1\n30\n6\n12\n2\n50\n200\n2\n30\n30\n20\n10\n99\n99\n99\n"
+          "100\n0\n200\n1\n\ny\nf5.ps\n9999\n\n");
   EXPECT_EQ(s.status, 0);
   EXPECT_TRUE(s.shows({{" |   2 |  Red     |   30.0 |   20.0 |   10.0 |"}}));
   const auto f4 = file_lines("f4.ps");

@@ -62,37 +62,24 @@ TEST_F(Colours, BuiltInTableAndItsLegend) {
 TEST_F(Colours, NumberOfColoursModes) {
   // The number handed over, the mode, the keyboard; the number left and
   // handed back, the line colour left (10 before), and lines shown.
-  const std::tuple<std::int32_t, std::int32_t, std::string, std::int32_t, std::int32_t, std::int32_t, Lines>
-      cases[] = {
-          {19,
-           1,
-           "",
-           18,
-           18,
-           10,
-           {" trying to set nb of color  =  19", " max nb of color  =  18", " ===> RESET nb of color =  18"}},
-          {0,
-           1,
-           "",
-           1,
-           1,
-           1,
-           {" min nb of color  = 1", " ===> RESET nb of color =   1", " The nb of colors has been reduced",
-            " trying to set color nb =     10", " ===> RESET color nb    =      1", " ==> checking done"}},
-          {4, 1, "", 4, 4, 1, {" ===> RESET color nb    =      1"}},
-          {7, 3, "", 18, 18, 10, {}},
-          {7,
-           5,
-           "",
-           4,
-           4,
-           1,
-           {" INITIALIZING NUMBER OF COLORS TO:   4", " NB of colors =   4 ==> Color plot",
-            " The nb of colors has been reduced"}},
-          {7, 2, "10\n5\n98\n", 18, 5, 10, {" new nb of colors to apply .....10   5"}},
-          {7, 2, "10\n1\n\n", 1, 1, 1, {" NB of colors =   1 ==> Black & White plot"}},
-          {7, 6, "", 18, 7, 10, {" inter =   6", " Accepted range = [0,5]", " ===> NO ACTION"}},
-      };
+  using Case =
+      std::tuple<std::int32_t, std::int32_t, std::string, std::int32_t, std::int32_t, std::int32_t, Lines>;
+  // clang-format off
+  const Case cases[] = {
+      {19, 1, "", 18, 18, 10, {" trying to set nb of color  =  19", " max nb of color  =  18",
+        " ===> RESET nb of color =  18"}},
+      {0, 1, "", 1, 1, 1, {" min nb of color  = 1", " ===> RESET nb of color =   1",
+        " The nb of colors has been reduced", " trying to set color nb =     10", " ===> RESET color nb    =      1",
+        " ==> checking done"}},
+      {4, 1, "", 4, 4, 1, {" ===> RESET color nb    =      1"}},
+      {7, 3, "", 18, 18, 10, {}},
+      {7, 5, "", 4, 4, 1, {" INITIALIZING NUMBER OF COLORS TO:   4", " NB of colors =   4 ==> Color plot",
+        " The nb of colors has been reduced"}},
+      {7, 2, "10\n5\n98\n", 18, 5, 10, {" new nb of colors to apply .....10   5"}},
+      {7, 2, "10\n1\n\n", 1, 1, 1, {" NB of colors =   1 ==> Black & White plot"}},
+      {7, 6, "", 18, 7, 10, {" inter =   6", " Accepted range = [0,5]", " ===> NO ACTION"}},
+  };
+  // clang-format on
   for (const auto& [given, inter, keys, nb, back, line, shown] : cases) {
     SCOPED_TRACE(testing::Message() << given << " mode " << inter);
     start(keys);
@@ -216,70 +203,35 @@ TEST_F(Colours, FilesReadRecordByRecord) {
     float red;
     Lines shown;
   };
-  const std::string bad = "WHILE READING LINE NUMBER ";
+  // clang-format off
   const FileCase cases[] = {
-      {"five records",
-       five,
-       4,
-       2,
-       "Half gre",
-       50,
-       {" Could read up to:   18 DATA", " Actually read   :    4 DATA"}},
-      {"count too high",
-       "25\n" + std::string(19 * 2, ' ') + "\n18 1 2 3 last\n",
-       18,
-       18,
-       "last    ",
-       1,
-       {" trying to set nb of color  =  25", " END OF FILE REACHED UNEXPECTEDLY", " " + bad + "    3"}},
-      {"file ends early",
-       "18\n0 1 1 1 a\n1 2 2 2 b\n2 3 3 3 c\n3 4 4 4 d\n4 5 5 5 e\n5 6 6 6 f\n6 7 7 7 g\n"
-       "7 8 8 8 h\n8 9 9 9 i\n9 10 10 10 j\n",
-       18,
-       9,
-       "j       ",
-       10,
-       {" END OF FILE REACHED UNEXPECTEDLY", " " + bad + "   12", " Input file t.txt is closed"}},
-      {"index out of the table",
-       "1\n5 1 1 1 five\n1 2 2 2 one\n",
-       1,
-       1,
-       "one     ",
-       2,
-       {" trying to set color nb =   5", " When color index range = [0,  1]",
-        " Actually read   :    1 DATA"}},
+      {"five records", five, 4, 2, "Half gre", 50, {" Could read up to:   18 DATA", " Actually read   :    4 DATA"}},
+      {"count too high", "25\n" + std::string(19 * 2, ' ') + "\n18 1 2 3 last\n", 18, 18, "last    ", 1,
+        {" trying to set nb of color  =  25", " END OF FILE REACHED UNEXPECTEDLY",
+        " WHILE READING LINE NUMBER     3"}},
+      {"file ends early", "18\n0 1 1 1 a\n1 2 2 2 b\n2 3 3 3 c\n3 4 4 4 d\n4 5 5 5 e\n5 6 6 6 f\n6 7 7 7 g\n"
+        "7 8 8 8 h\n8 9 9 9 i\n9 10 10 10 j\n", 18, 9, "j       ", 10, {" END OF FILE REACHED UNEXPECTEDLY",
+        " WHILE READING LINE NUMBER    12", " Input file t.txt is closed"}},
+      {"index out of the table", "1\n5 1 1 1 five\n1 2 2 2 one\n", 1, 1, "one     ", 2,
+        {" trying to set color nb =   5", " When color index range = [0,  1]", " Actually read   :    1 DATA"}},
       {"words and quotes", "1\n0 1 1 1 Spring Green\n1 1 1 1 \"Spring Green\"\n", 1, 1, "Spring G", 1, {}},
-      {"a record over two lines",
-       "1\n\n0 100 0\n\n 0 'Red one' trailing words\n1 0 0 1 'it''s'\n",
-       1,
-       1,
-       "it's    ",
-       0,
-       {" Actually read   :    1 DATA"}},
-      {"letters for the count",
-       "four\n",
-       18,
-       5,
-       "Cyan    ",
-       0,
-       {" " + bad + "    1", " Input file t.txt is closed"}},
-      {"empty value", "1\n0,,1,1,a\n", 1, 0, "White-bk", 100, {" " + bad + "    2"}},
-      {"leading comma", "1\n,0,1,1,1,a\n", 1, 0, "White-bk", 100, {" " + bad + "    2"}},
-      {"slash", "1\n0 1 / 1 a\n", 1, 0, "White-bk", 100, {" " + bad + "    2"}},
-      {"nan", "1\n0 nan 1 1 a\n", 1, 0, "White-bk", 100, {" " + bad + "    2"}},
-      {"inf", "1\n0 1 -inf 1 a\n", 1, 0, "White-bk", 100, {" " + bad + "    2"}},
-      {"hexadecimal", "1\n0x0 1 1 1 a\n", 1, 0, "White-bk", 100, {" " + bad + "    2"}},
-      {"integer overflow", "99999999999\n", 18, 0, "White-bk", 100, {" " + bad + "    1"}},
-      {"real overflow", "1\n0 1e39 1 1 a\n", 1, 0, "White-bk", 100, {" " + bad + "    2"}},
-      {"a real index", "1\n0.0 1 1 1 a\n", 1, 0, "White-bk", 100, {" " + bad + "    2"}},
-      {"a long line",
-       "1\n" + std::string(300000, '7') + " 1 1 1 a\n",
-       1,
-       0,
-       "White-bk",
-       100,
-       {" " + bad + "    2"}},
+      {"a record over two lines", "1\n\n0 100 0\n\n 0 'Red one' trailing words\n1 0 0 1 'it''s'\n", 1, 1, "it's    ",
+        0, {" Actually read   :    1 DATA"}},
+      {"letters for the count", "four\n", 18, 5, "Cyan    ", 0, {" WHILE READING LINE NUMBER     1",
+        " Input file t.txt is closed"}},
+      {"empty value", "1\n0,,1,1,a\n", 1, 0, "White-bk", 100, {" WHILE READING LINE NUMBER     2"}},
+      {"leading comma", "1\n,0,1,1,1,a\n", 1, 0, "White-bk", 100, {" WHILE READING LINE NUMBER     2"}},
+      {"slash", "1\n0 1 1 1 /\n", 1, 0, "White-bk", 100, {" WHILE READING LINE NUMBER     2"}},
+      {"nan", "1\n0 nan 1 1 a\n", 1, 0, "White-bk", 100, {" WHILE READING LINE NUMBER     2"}},
+      {"inf", "1\n0 1 -inf 1 a\n", 1, 0, "White-bk", 100, {" WHILE READING LINE NUMBER     2"}},
+      {"hexadecimal", "1\n0x0 1 1 1 a\n", 1, 0, "White-bk", 100, {" WHILE READING LINE NUMBER     2"}},
+      {"integer overflow", "99999999999\n", 18, 0, "White-bk", 100, {" WHILE READING LINE NUMBER     1"}},
+      {"real overflow", "1\n0 1e39 1 1 a\n", 1, 0, "White-bk", 100, {" WHILE READING LINE NUMBER     2"}},
+      {"a real index", "1\n0.0 1 1 1 a\n", 1, 0, "White-bk", 100, {" WHILE READING LINE NUMBER     2"}},
+      {"a long line", "1\n" + std::string(300000, '7') + " 1 1 1 a\n", 1, 0, "White-bk", 100,
+        {" WHILE READING LINE NUMBER     2"}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     start("300\nt.txt\n99\n");
