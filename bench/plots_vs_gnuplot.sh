@@ -26,7 +26,7 @@ cd "$work"
 # plots.cmd, which opens bench.ps, draws 100 and then 200 on a new page, and
 # quits; the file is closed at the quit.
 printf '\n5000\n5001\nplots.cmd\n' >keyboard.txt
-printf '10\n\n\nbench.ps\n100\n200\n0\n9999\n\n' >plots.cmd
+printf '10\n\nbench.ps\n100\n2\n200\n0\n9999\n\n' >plots.cmd
 
 # gnuplot: the same two pages, with the start-up values worked out.
 cat >plots.gp <<'EOF'
@@ -125,11 +125,12 @@ set ylabel "Depth (m)"
 plot $depth with lines lc rgb "black"
 EOF
 
-# Milliseconds of wall time of one command.
-ms() {
-  local t0 t1
+# Microseconds of wall time of one command reading the given input.
+us() {
+  local input=$1 t0 t1
+  shift
   t0=$(date +%s%N)
-  "$@" >/dev/null 2>&1
+  "$@" <"$input" >/dev/null 2>&1
   t1=$(date +%s%N)
   echo $(((t1 - t0) / 1000))
 }
@@ -139,9 +140,9 @@ median() { sort -n | awk '{v[NR] = $1} END {m = (NR % 2) ? v[(NR + 1) / 2] : (v[
 : >gnuplot.us
 for _ in $(seq "$runs"); do
   rm -f bench.ps vondt9_ini.txt
-  ms sh -c "'$exe' <keyboard.txt" >>program.us
+  us keyboard.txt "$exe" >>program.us
   rm -f gnuplot.ps
-  ms gnuplot plots.gp >>gnuplot.us
+  us /dev/null gnuplot plots.gp >>gnuplot.us
 done
 
 [ -s bench.ps ] || { echo "the program wrote no plot file" >&2; exit 1; }
