@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr Stamp kCareafmpn{"careafmpn", " 1.2", "16-04-2010"};
-constexpr Stamp kIntg2char{"intg2char", "3.00", "16-12-98  "};
+constexpr Stamp kCareafmpn{"careafmpn  ", " 1.2", "16-04-2010"};
+constexpr Stamp kIntg2char{"intg2char  ", "3.00", "16-12-98  "};
 constexpr Stamp kReal2charf1{"real2charf1", " 1.3", "30-01-2010"};
 
 // A caller's text too short for the width it asks for (an empty string, say)

@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr Stamp kBuffer2{"buffer2    ", " 2.4", "2019-10-02"};
-constexpr Stamp kUspolygon{"uspolygon  ", " 3.2", "2019-10-01"};
+constexpr Stamp kBuffer2{"buffer2             ", " 2.4", "2019-10-02"};
+constexpr Stamp kUspolygon{"uspolygon           ", " 3.2", "2019-10-01"};
 
 // x' = (X0(1) + M(1,1) x) + M(1,2) y, y' = (X0(2) + M(2,1) x) + M(2,2) y,
 // both from the input point before either is stored, so the output may be

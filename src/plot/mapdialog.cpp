@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr Stamp kMus2cm1{"mus2cm1", " 6.6", "2019-10-02"};
-constexpr Stamp kMus2cm3{"mus2cm3", " 4.5", "2019-10-02"};
+constexpr Stamp kMus2cm1{"mus2cm1             ", " 6.6", "2019-10-02"};
+constexpr Stamp kMus2cm3{"mus2cm3             ", " 4.5", "2019-10-02"};
 
 // The set-up pictures are 42 characters wide.
 constexpr int kPicture = 42;

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr Stamp kSus2cm3{"sus2cm3    ", " 4.6", "2019-10-02"};
+constexpr Stamp kSus2cm3{"sus2cm3             ", " 4.6", "2019-10-02"};
 
 // The subplots a setter works on: all of them for modes 6 and 7, else the
 // current one (none while no subplot has been selected).

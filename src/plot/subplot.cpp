@@ -15,9 +15,9 @@
 
 namespace {
 
-constexpr Stamp kSsubplot{"ssubplot   ", " 1.4", "2019-09-29"};
-constexpr Stamp kSplotscaling{"splotscaling", " 1.2", "2024-02-19"};
-constexpr Stamp kSplotunits{"splotunits ", " 4.2", "2019-10-04"};
+constexpr Stamp kSsubplot{"ssubplot            ", " 1.4", "2019-09-29"};
+constexpr Stamp kSplotscaling{"splotscaling        ", " 1.2", "2024-02-19"};
+constexpr Stamp kSplotunits{"splotunits          ", " 4.2", "2019-10-04"};
 
 // A subplot's title; before any subplot has been selected there is none.
 std::string title_of(std::int32_t s) {

@@ -49,8 +49,8 @@ namespace {
 
 using psdev::detail::emit;
 
-constexpr Stamp kIntplinit{"intplinit", " 9.1", "2024-05-29"};
-constexpr Stamp kIntplend{"intplend", "10.0", "2024-05-28"};
+constexpr Stamp kIntplinit{"intplinit  ", " 9.1", "2024-05-29"};
+constexpr Stamp kIntplend{"intplend   ", "10.0", "2024-05-28"};
 
 constexpr std::int32_t kPlotUnit = 50;
 constexpr const char* kDefaultsFile = "vondt9_ini.txt";

@@ -17,10 +17,10 @@ namespace {
 using psdev::detail::emit;
 using psdev::detail::num;
 
-constexpr Stamp kPsmoveto{"psmoveto", " 9.0", "2024-05-26"};
-constexpr Stamp kPslineto{"pslineto", " 9.0", "2024-05-26"};
-constexpr Stamp kDeline{"deline", " 9.0", "2024-05-26"};
-constexpr Stamp kDepolygon{"depolygon", " 9.0", "2024-05-26"};
+constexpr Stamp kPsmoveto{"psmoveto   ", " 9.0", "2024-05-26"};
+constexpr Stamp kPslineto{"pslineto   ", " 9.0", "2024-05-26"};
+constexpr Stamp kDeline{"deline     ", " 9.0", "2024-05-26"};
+constexpr Stamp kDepolygon{"depolygon  ", " 9.0", "2024-05-26"};
 constexpr Stamp kIntslinewidth{"intslinewidth", " 9.0", "2024-05-26"};
 
 constexpr float kMaxCoord = 9.9e7f;

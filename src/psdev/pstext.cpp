@@ -18,7 +18,7 @@ namespace {
 
 using psdev::detail::emit;
 
-constexpr Stamp kDetext2{"detext2", " 9.0", "2024-05-26"};
+constexpr Stamp kDetext2{"detext2    ", " 9.0", "2024-05-26"};
 
 // 72 / 2.54 rounded up to two decimals.
 constexpr float kPointsPerCm = 28.35f;

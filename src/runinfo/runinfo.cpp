@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr Stamp kSwpinfo{"swpinfo", " 1.1", "2021-02-27"};
+constexpr Stamp kSwpinfo{"swpinfo    ", " 1.1", "2021-02-27"};
 
 constexpr std::int32_t kCodeMin = 0;
 constexpr std::int32_t kCodeMax = 3;

@@ -68,12 +68,11 @@ TEST(Conversions, WhatCannotBeWrittenIsFilledAndReported) {
   const Lines invalid{" fm.n is not a valid format", "  ===> fill with X"};
   EXPECT_EQ(
       out.lines,
-      error_frame("    intg2char", nines(" Cannot write integer = " + right("123456", 20), 4)) +
-          error_frame("  real2charf1", nines(" Cannot write real = " + right("12345.59961", 30), 4)) +
-          error_frame("    careafmpn", Lines{" m = " + right("5", 10) + " n = " + right("7", 10)} + invalid) +
-          error_frame("    careafmpn",
-                      Lines{" m = " + right("100", 10) + " n = " + right("2", 10)} + invalid) +
-          error_frame("  real2charf1",
+      error_frame("intg2char  ", nines(" Cannot write integer = " + right("123456", 20), 4)) +
+          error_frame("real2charf1", nines(" Cannot write real = " + right("12345.59961", 30), 4)) +
+          error_frame("careafmpn  ", Lines{" m = " + right("5", 10) + " n = " + right("7", 10)} + invalid) +
+          error_frame("careafmpn  ", Lines{" m = " + right("100", 10) + " n = " + right("2", 10)} + invalid) +
+          error_frame("real2charf1",
                       {" Cannot get size of real = " + right("NaN", 30), " set n before = " + right("4", 20),
                        " set nchar = " + right("7", 20), " Watch for NaN or +/-Inf in output ?"}));
 }

@@ -1,6 +1,7 @@
 // The plot library: drawing through the chunk buffer into a real plot file,
 // the user-to-centimetre maps and their dialogue, subplots.
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <tuple>
 
@@ -87,6 +88,7 @@ TEST_F(Plot, LinesAndPolygonsGoThroughTheBufferInOverlappingChunks) {
       c.clear();
       (polygon ? uspolygon : usline)(x.data(), y.data(), n);
       EXPECT_EQ(count(c.lines(), " Polygone vertices =" + gral::fmt_i(n, 7)), splits);
+      EXPECT_EQ(count(c.lines(), " ///          subroutine uspolygon              ///"), splits);
       EXPECT_EQ(c.unread(), "rest\n") << "each warning paused";
       const auto page = close_plot();
       float worst = 0.0f;
@@ -215,6 +217,77 @@ TEST_F(Plot, SubplotNumbersOutsideTheRangeAreRefusedInTheSelectingModes) {
     EXPECT_EQ(count(c.lines(), " trying to set subplot nb =" + gral::fmt_i(given, 4)), shown == refusal);
     EXPECT_EQ(count(c.lines(), "              CHANGING SUBPLOT"), shown == change);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The plot library's frames name their routine in 20 columns, of which a
+// warning or error head shows the first 13.
+TEST_F(Plot, ScalingUnitsAndBufferFramesNameTheirRoutineAndRefuseWhatTheyCannotDo) {
+  const Lines scaling_refused = {" //////////////////////////////////////////////////",
+                                 " ///          subroutine splotscaling           ///",
+                                 " ///                  WARNING                   ///",
+                                 " //////////////////////////////////////////////////",
+                                 " inter =   3",
+                                 " Accepted values = 4,5,7",
+                                 " ===> NO ACTION",
+                                 " //////////////////////////////////////////////////"};
+  const Lines update_closed = {" ***          subroutine splotscaling           ***",
+                               " ***                                            ***",
+                               " ***                   ERROR                    ***",
+                               " ***                                            ***",
+                               " **************************************************",
+                               " **************************************************",
+                               " TRYING TO UPDATE PLOT SCALING",
+                               " WITH CLOSED PLOT FILE",
+                               " ===> NO ACTION"};
+  const Lines initialised = {" @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
+                             " @ subroutine splotscaling          v1.2 2024-02-19",
+                             " @=================================================",
+                             " INITIALIZING SUBPLOT SCALING",
+                             "  1: CM <-> DE untouched (plot file closed)",
+                             "  2: US <-> CM initializing",
+                             "  3: US <-> DE: untouched (plot file closed)",
+                             " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
+                             " @ subroutine ssubplot              v1.4 2019-09-29",
+                             " @=================================================",
+                             " INITIALISING SUBPLOT =   1"};
+  const auto units_refused = [](const char* inter, const char* imat) {
+    return Lines{" ///          subroutine splotunits             ///",
+                 " ///                  WARNING                   ///",
+                 " //////////////////////////////////////////////////",
+                 inter,
+                 imat,
+                 " ===> NO ACTION"};
+  };
+  float v0[2] = {9, 9}, v[4] = {9, 9, 9, 9}, x[2] = {1, 2}, xb[2], yb[2];
+  std::int32_t nchunk = 0, is = 5;
+  const std::vector<std::pair<std::function<void()>, Lines>> cases = {
+      {[] { splotscaling(3); }, scaling_refused},
+      {[] { splotscaling(7); }, update_closed},
+      {[] { splotscaling(5); }, initialised},
+      {[&] { splotunits(v0, v, 2, 2); }, units_refused(" inter =      2", " imat  =      2")},
+      {[&] { splotunits(v0, v, 1, 4); }, units_refused(" inter =      4", " imat  =      1")},
+      {[&] { buffer2(xb, yb, 2, nchunk, x, x, 2, is); },
+       {" ***          subroutine buffer2                ***",
+        " ***                                            ***",
+        " ***                   ERROR                    ***",
+        " ***                                            ***",
+        " **************************************************",
+        " **************************************************", " is =      5 > nx =      2",
+        " attempt to read past array"}},
+  };
+  for (const auto& [act, shown] : cases) {
+    Console& c = start();
+    iocom.LPAUSE = false;
+    act();
+    EXPECT_TRUE(has_in_order(c.lines(), {shown})) << shown[1];
+  }
+  EXPECT_EQ((std::vector<float>{v0[0], v0[1], v[0], v[3]}), (std::vector<float>{9, 9, 9, 9})) << "untouched";
+  EXPECT_EQ(pltcharblk.SUBPLOTITLE(1), "Subplot_1           ");
+  EXPECT_EQ(pltcharblk.SUBPLOTITLE(40), "Subplot_40          ");
 }
 
 }  // namespace

@@ -177,7 +177,9 @@ TEST_F(PsDev, CoordinatesBeyondTheBoundAreClampedInfinitiesTooNaNAndTinyTextDrop
   float x[] = {1e8f, 99000000.0f, -kInf}, y[] = {0.0f, 1.0f, kInf};
   deline(x, y, 3);
   const auto out = console_->lines();
-  EXPECT_EQ(count(out, warning_head("psmoveto")[2]), 3);
+  // Each warning names its routine in 11 columns.
+  EXPECT_EQ(count(out, " ///          subroutine   psmoveto             ///"), 1);
+  EXPECT_EQ(count(out, " ///          subroutine   pslineto             ///"), 2);
   EXPECT_TRUE(has_in_order(out, {{" x in meters =  0.353E+05", " ==> reset to xmax =  0.349E+05"}}));
   EXPECT_TRUE(has_in_order(out, {{" x in meters =  -Infinity", " ==> reset to xmin = -0.349E+05"}}));
   EXPECT_TRUE(has_in_order(out, {{" y in meters =   Infinity", " ==> reset to ymax =  0.349E+05"}}));
@@ -189,8 +191,12 @@ TEST_F(PsDev, CoordinatesBeyondTheBoundAreClampedInfinitiesTooNaNAndTinyTextDrop
   // A font scaled to 0 points is singular: showing with it would end the file.
   intstextsize(0.03f);
   detext2(xn[0], yn[0], "tiny");
-  EXPECT_EQ(count(console_->lines(), " ===> NOTHING DRAWN"), 4);
-  EXPECT_EQ(count(console_->lines(), " Text height is below one point"), 1);
+  const Lines shown = console_->lines();
+  EXPECT_EQ(count(shown, " ===> NOTHING DRAWN"), 4);
+  EXPECT_EQ(count(shown, " ///          subroutine   deline               ///"), 1);
+  EXPECT_EQ(count(shown, " ///          subroutine   depolygon            ///"), 1);
+  EXPECT_EQ(count(shown, " ///          subroutine   detext2              ///"), 2);
+  EXPECT_EQ(count(shown, " Text height is below one point"), 1);
   EXPECT_EQ(close_and_drawn(), (Lines{"newpath", " 99000000. 0.00 moveto", " 99000000. 1.00 lineto",
                                       "-99000000.  99000000. lineto", "stroke"}));
 }
