@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace gral {
@@ -81,7 +82,13 @@ bool read_real(std::string_view text, float& value) {
   }
   float v = 0.0f;
   auto r = std::from_chars(norm.data(), norm.data() + norm.size(), v);
-  if (r.ec != std::errc() || r.ptr != norm.data() + norm.size() || !std::isfinite(v)) return false;
+  // Out of range is either side: a value below the smallest float becomes
+  // zero or the nearest subnormal, as every free-form reader has it; only
+  // a value beyond the largest is unreadable.
+  if (r.ec == std::errc::result_out_of_range) v = std::strtof(norm.c_str(), nullptr);
+  if ((r.ec != std::errc() && r.ec != std::errc::result_out_of_range) || r.ptr != norm.data() + norm.size() ||
+      !std::isfinite(v))
+    return false;
   value = v;
   return true;
 }

@@ -159,16 +159,16 @@ struct Field {
   std::string of(float v) const { return kind == 'G' ? gral::fmt_g(v, w, d) : gral::fmt_f(v, w, d); }
 };
 
-// Interval layout by the larger bound magnitude. The two upper-bound fields
-// from 1e6 on are fixed-point with one decimal, as wide as the layout allows
-// (11 columns) or as wide as the lower bound's field (20).
+// Interval layout by the larger bound magnitude. From 1e6 on the upper bound
+// takes the lower bound's field: eleven columns cannot hold an upper bound of
+// 1e9 or more, nor a fixed-point field one of 1e20.
 std::pair<Field, Field> interval_layout(float m1) {
   if (m1 < 10.0f) return {{'F', 6, 3}, {'F', 6, 3}};
   if (m1 < 100.0f) return {{'F', 7, 3}, {'F', 7, 3}};
   if (m1 < 1000.0f) return {{'F', 7, 2}, {'F', 7, 2}};
   if (m1 < 1.0e6f) return {{'F', 9, 1}, {'F', 7, 2}};
-  if (m1 < 1.0e10f) return {{'F', 13, 1}, {'F', 11, 1}};
-  return {{'G', 20, 1}, {'F', 20, 1}};
+  if (m1 < 1.0e10f) return {{'F', 13, 1}, {'F', 13, 1}};
+  return {{'G', 20, 1}, {'G', 20, 1}};
 }
 
 Field default_layout(float m2) {

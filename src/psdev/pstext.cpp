@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "gral/angles.h"
@@ -23,13 +24,30 @@ constexpr Stamp kDetext2{"detext2    ", " 9.0", "2024-05-26"};
 // 72 / 2.54 rounded up to two decimals.
 constexpr float kPointsPerCm = 28.35f;
 
-// Inside a PostScript string only these three characters are special.
+// Inside a PostScript string a backslash always needs its escape, but a
+// parenthesis only when it is unbalanced: balanced pairs stand as they are,
+// so an ordinary text such as "Shmin (MPa)" is written as given.
 std::string escaped(std::string_view text) {
+  std::vector<bool> escape(text.size(), false);
+  std::vector<std::size_t> open;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\') {
+      escape[i] = true;
+    } else if (text[i] == '(') {
+      open.push_back(i);
+    } else if (text[i] == ')') {
+      if (open.empty())
+        escape[i] = true;
+      else
+        open.pop_back();
+    }
+  }
+  for (std::size_t i : open) escape[i] = true;
   std::string s;
-  s.reserve(text.size());
-  for (char c : text) {
-    if (c == '\\' || c == '(' || c == ')') s += '\\';
-    s += c;
+  s.reserve(text.size() + 8);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (escape[i]) s += '\\';
+    s += text[i];
   }
   return s;
 }

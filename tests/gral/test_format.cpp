@@ -96,7 +96,11 @@ TEST(FreeForm, OnlyCompleteNumbersOfTheAskedTypeAreRead) {
       {"", false, 0, false, 0},
       {"inf", false, 0, false, 0},
       {"nan", false, 0, false, 0},
-      {"1e39", false, 0, false, 0},
+      {"1e39", false, 0, false, 0},  // overflow fails; underflow gives zero or the nearest subnormal
+      {"1e-50", false, 0, true, 0.0f},
+      {"-1D-60", false, 0, true, -0.0f},
+      {"1e-40", false, 0, true, 1e-40f},
+      {"1.4e-45", false, 0, true, 1.4e-45f},
       {"1e", false, 0, false, 0},
       {"0x10", false, 0, false, 0},
       {"1.2.3", false, 0, false, 0},

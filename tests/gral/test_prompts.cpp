@@ -111,7 +111,10 @@ TEST(Prompts, RealsShowDefaultsAndIntervalsInTheirLayouts) {
   const std::tuple<float, float, std::string> intervals[] = {
       {-100.0f, 1.0f, " inside  [-100.00,   1.00]"},
       {0.0f, 99999.0f, " inside  [      0.0,*******]"},
-      {0.0f, 1.0e10f, " inside  [             0.0    ,       10000000000.0]"}};
+      {0.0f, 9.9e9f, " inside  [          0.0, 9900000256.0]"},
+      {-5.0e9f, 1.0e6f, " inside  [-5000000000.0,    1000000.0]"},
+      {0.0f, 1.0e10f, " inside  [             0.0    ,             0.1E+11]"},
+      {-3.0e38f, 1.0e10f, " inside  [            -0.3E+39,             0.1E+11]"}};
   for (auto [lower, upper, inside] : intervals) {
     float v = 0.0f;
     EXPECT_EQ(run_with("0\n", [&] { inrealvindef(v, "x", 0.0f, lower, upper, st); }).lines.at(2), inside);

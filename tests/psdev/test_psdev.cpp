@@ -202,7 +202,7 @@ TEST_F(PsDev, CoordinatesBeyondTheBoundAreClampedInfinitiesTooNaNAndTinyTextDrop
 }
 
 TEST_F(PsDev, TextJustificationAnglesAndEscapes) {
-  const std::string s = "(a\\\\b \\(MPa\\)", centre = "dup stringwidth pop -2 div 0 rmoveto",
+  const std::string s = "(a\\\\b (MPa)", centre = "dup stringwidth pop -2 div 0 rmoveto",
                     right = "dup stringwidth pop -1 div 0 rmoveto";
   // Alignment and angle: the text at 100, 200 shifted by a half or whole text height.
   const std::tuple<std::int32_t, float, Lines> cases[] = {
@@ -222,6 +222,22 @@ TEST_F(PsDev, TextJustificationAnglesAndEscapes) {
     detext2(x, y, fixed::fit("a\\b (MPa)", 20));
     EXPECT_EQ(close_and_drawn(), want);
   }
+}
+
+// A text's parentheses stand as given when they balance; a backslash and an
+// unbalanced parenthesis are escaped, so every text is a PostScript string.
+TEST_F(PsDev, TextsKeepBalancedParenthesesAndEscapeTheRest) {
+  open_plot();
+  plt2blk.ITEXTALIGN = -5;
+  for (const char* text : {"Shmin (MPa)", "a(b", "a)b", "((x)", "\\", "(a)b)c(", ")("}) {
+    float x = 10.0f, y = 20.0f;
+    detext2(x, y, text);
+  }
+  Lines shows;
+  for (const auto& l : close_and_drawn())
+    if (l.ends_with(" show")) shows.push_back(l);
+  EXPECT_EQ(shows, (Lines{"(Shmin (MPa)) show", "(a\\(b) show", "(a\\)b) show", "(\\((x)) show", "(\\\\) show",
+                          "((a)b\\)c\\() show", "(\\)\\() show"}));
 }
 
 }  // namespace
