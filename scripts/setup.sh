@@ -9,6 +9,7 @@ command -v g++ >/dev/null || need+=(g++)
 if [ "${1:-}" = "--tests" ]; then
   command -v clang-format >/dev/null || need+=(clang-format)
   command -v gs >/dev/null || need+=(ghostscript)
+  command -v nm >/dev/null || need+=(binutils)
   [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev googletest)
   [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
 fi

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 #include "gral/angles.h"
 #include "gral/format.h"

@@ -236,8 +236,8 @@ TEST_F(PsDev, TextsKeepBalancedParenthesesAndEscapeTheRest) {
   Lines shows;
   for (const auto& l : close_and_drawn())
     if (l.ends_with(" show")) shows.push_back(l);
-  EXPECT_EQ(shows, (Lines{"(Shmin (MPa)) show", "(a\\(b) show", "(a\\)b) show", "(\\((x)) show", "(\\\\) show",
-                          "((a)b\\)c\\() show", "(\\)\\() show"}));
+  EXPECT_EQ(shows, (Lines{"(Shmin (MPa)) show", "(a\\(b) show", "(a\\)b) show", "(\\((x)) show",
+                          "(\\\\) show", "((a)b\\)c\\() show", "(\\)\\() show"}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // What a windowed console host would be told.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,6 +27,22 @@ TEST(ConsoleHost, PreferencesAndTheFontFamilyBuffer) {
   EXPECT_EQ(buf, "Mon#####");
   CWH_defaultFontFamily(buf.data(), 7);
   EXPECT_EQ(buf, "Monaco #");
+}
+
+// A host looks the queries up by name in the program itself.
+TEST(ConsoleHost, TheProgramKeepsEveryQuery) {
+  std::FILE* p = popen("nm --defined-only '" VPK_PROGRAM "'", "r");
+  ASSERT_NE(p, nullptr);
+  std::string symbols;
+  char buf[4096];
+  while (std::fgets(buf, sizeof buf, p)) symbols += buf;
+  ASSERT_EQ(pclose(p), 0);
+  for (const char* name :
+       {"CWH_getStackSize", "CWH_getMdiMode", "CWH_getShowMaximized", "CWH_promptSaveOnExit",
+        "CWH_getMainWindowWidth", "CWH_getMainWindowHeight", "CWH_getMdiTextWindowWidth",
+        "CWH_getMdiTextWindowHeight", "CWH_defaultFontSize", "CWH_defaultFontFamily", "CWH_autoSave",
+        "CWH_closeOnProgramFinish", "CWH_showDefaultOutputWindow"})
+    EXPECT_NE(symbols.find(std::string(" T ") + name + "\n"), std::string::npos) << name;
 }
 
 }  // namespace
