@@ -11,7 +11,7 @@ namespace {
 using dialogue::kAt;
 using dialogue::Lines;
 using dialogue::run;
-using testing_support::Shown;
+using testing_support::OnScreen;
 
 const Lines kFirstMenu = {
     kAt,
@@ -89,7 +89,7 @@ TEST(MainMenu, StartUpThenTheFirstScreenExactly) {
 TEST(MainMenu, EachCodeAsksAndShowsItsValue) {
   // After the header's Return, the answers; then how lines of the last question and the last menu end, or,
   // marked absent, how none of them begins.
-  const std::vector<std::pair<std::string, std::vector<Shown>>> cases = {
+  const std::vector<std::pair<std::string, std::vector<OnScreen>>> cases = {
       // Display flags; the current value is the default.
       {"31\nn\n", {" compute total stress ?", "31 F"}},
       {"32\nn\n", {" plot frictional limit ?", "32 F"}},

@@ -70,8 +70,8 @@ inline Lines yes_no_question(const std::string& q, bool def) {
 }
 
 // A line expected on the screen, or one that must not be there.
-struct Shown {
-  Shown(const char* t, bool p = true) : text(t), present(p) {}
+struct OnScreen {
+  OnScreen(const char* t, bool p = true) : text(t), present(p) {}
   std::string text;
   bool present;
 };
