@@ -9,8 +9,10 @@
 #include "gral/prompts.h"
 #include "plot/attr_common.h"
 #include "plot/plot.h"
+#include "psdev/psdev.h"
 #include "records/fixedtext.h"
 #include "records/plot.h"
+#include "records/sio.h"
 
 namespace {
 
@@ -199,4 +201,7 @@ void scolorrgb(std::int32_t icol, std::string& name, float& red, float& green, f
   plt2blk.GREEN(icol) = green;
   plt2blk.BLUE(icol) = blue;
   pltcharblk.COLORNAM(icol) = fixed::fit(name, 8);
+  // The device writes a colour only when another index is chosen: the entry
+  // of the index in use would otherwise never reach the open plot file.
+  if (iocom.LPLTOPEN && icol == plt2blk.ICURCOLOR) psrgbcolor(0);
 }

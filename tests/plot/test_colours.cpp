@@ -4,8 +4,10 @@
 #include <tuple>
 
 #include "plot/plot.h"
+#include "psdev/psdev.h"
 #include "records/plot.h"
 #include "support/expect.h"
+#include "support/plotfiles.h"
 #include "support/records.h"
 
 namespace {
@@ -254,6 +256,17 @@ TEST_F(Colours, FileThatIsNotARegularFileIsAskedForAgain) {
   scolortable(2);
   EXPECT_TRUE(shows({" COULD NOT OPEN color table input FILE"}));
   EXPECT_EQ(name(1), "b       ");
+}
+
+TEST_F(Colours, ChangedEntryOfTheColourInUseReachesTheOpenFile) {
+  start("y\n\n");
+  std::string file = "c.ps", nm = fixed::fit("Pink", 25);
+  intplinit(file, 1);
+  float r = 100.0f, g = 50.0f, b = 50.0f;
+  scolorrgb(1, nm, r, g, b, 1);
+  intplend();
+  EXPECT_EQ(count(file_lines("c.ps"), " 1.000  0.500  0.500 setrgbcolor"), 1);
+  expect_renders("c.ps");
 }
 
 }  // namespace

@@ -39,6 +39,8 @@ TEST_F(Lifecycle, OpenFailCloseAndEndOfRunKeepTheFlagTrue) {
   std::string name = "a.ps";
   plinit(name, 3);
   EXPECT_TRUE(iocom.LPLTOPEN);
+  gral::flush_units();
+  EXPECT_EQ(file_lines("a.ps").at(0), "%!");
   EXPECT_TRUE(shows({" UPDATING PLOT ATTRIBUTESS"}));
   // Open already: only the warning.
   con_->clear();
