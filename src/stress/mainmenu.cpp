@@ -1,37 +1,88 @@
 #include "stress/mainmenu.h"
 
-#include <cmath>
 #include <string>
 #include <string_view>
 
 #include "axis/axis.h"
-#include "gral/angles.h"
 #include "gral/cmdfile.h"
 #include "gral/format.h"
 #include "gral/frames.h"
+#include "gral/lines.h"
 #include "gral/prompts.h"
 #include "plot/plot.h"
-#include "records/angles.h"
 #include "records/fixedtext.h"
 #include "records/sio.h"
+#include "stress/model.h"
 #include "stress/program.h"
-#include "stress/zd2stressn.h"
 
 namespace {
 
-const std::string kRule(43, '-');
-
-void text(std::string_view t) {
-  gral::put1x(iocom.IUNSTDOUT, t);
-}
+// A menu item and its value: a flag in L1, a real in F8.3, a count in I6.
 void flag(std::string_view item, bool v) {
-  gral::put(iocom.IUNSTDOUT, gral::Rec().X().A(item).X().L(v, 1));
+  gral::say_items({item, gral::fmt_l(v, 1)});
 }
 void real(std::string_view item, float v) {
-  gral::put(iocom.IUNSTDOUT, gral::Rec().X().A(item).X().F(v, 8, 3));
+  gral::say_items({item, gral::fmt_f(v, 8, 3)});
 }
 void count(std::string_view item, std::int32_t v) {
-  gral::put(iocom.IUNSTDOUT, gral::Rec().X().A(item).X().I(v, 6));
+  gral::say_items({item, gral::fmt_i(v, 6)});
+}
+
+void rule() {
+  gral::say_rule(gral::kMenuRule);
+}
+
+// The display flags: each code asks its question with the current value as
+// the default.
+struct FlagCode {
+  std::int32_t code;
+  bool VarnholtState::*field;
+  const char* item;
+  const char* question;
+};
+constexpr FlagCode kFlagCodes[] = {
+    {31, &VarnholtState::LTOTAL, " Plot total stress ................... 31", "compute total stress"},
+    {32, &VarnholtState::LFRICT, " Plot frictional limits .............. 32", "plot frictional limit"},
+    {33, &VarnholtState::LBO, " Plot breakout limit ................. 33", "plot breakout limit"},
+    {34, &VarnholtState::LDITF, " Plot drilling induced fracture limit. 34",
+     "plot drilling induced fracture limit"},
+    {35, &VarnholtState::LLINES, " Plot lines .......................... 35", "plot lines"},
+    {36, &VarnholtState::LCOLOR, " Color ............................... 36", "use colors"},
+    {41, &VarnholtState::LSV, " Sv .................................. 41", "plot Sv"},
+    {42, &VarnholtState::LPF, " Pf .................................. 42", "plot Pf"},
+    {43, &VarnholtState::LFRICTZ, " Shmin Shmax frictional limits ....... 43",
+     "plot Shmin/max frictional limits"},
+};
+
+// Depths and densities. Sv and Pf follow them while they are computed from
+// heights and densities; the densities are asked only then.
+struct DepthCode {
+  std::int32_t code;
+  float VarnholtState::*field;
+  const char* item;
+  const char* question;
+  bool densities_only;
+};
+constexpr DepthCode kDepthCodes[] = {
+    {51, &VarnholtState::Z, "Depth to investigate ................. 51", "Depth to investigate (m)", false},
+    {52, &VarnholtState::ZROCK, "Overburden top depth ................. 52", "Overburden top depth (m)",
+     false},
+    {53, &VarnholtState::ZFLUID, "Fluid top depth ...................... 53", "Fluid top depth (m)", false},
+    {54, &VarnholtState::RHOWET, "Average wet overburden density ....... 54",
+     "Average wet overburden density (kg/m3)", true},
+    {55, &VarnholtState::RHODRY, "Average dry overburden density ....... 55",
+     "Average dry overburden density (kg/m3)", true},
+    {56, &VarnholtState::RHOF, "Average fluid density ................ 56", "Average fluid density kg/m3",
+     true},
+};
+
+void show_flags(const VarnholtState& s, std::int32_t first, std::int32_t last) {
+  for (const auto& f : kFlagCodes)
+    if (f.code >= first && f.code <= last) flag(f.item, s.*f.field);
+}
+void show_depths(const VarnholtState& s, bool densities) {
+  for (const auto& d : kDepthCodes)
+    if (d.densities_only == densities) real(d.item, s.*d.field);
 }
 
 // Questions travel to the prompts as 60-character texts.
@@ -57,11 +108,11 @@ void modify_scaling() {
   float xcm0 = 0.0f, ycm0 = 0.0f, xlcm = 0.0f, ylcm = 0.0f;
   float xumin = 0.0f, xumax = 0.0f, yumin = 0.0f, yumax = 0.0f;
   std::int32_t ixy = 0;
-  text("Polygon scaling");
+  gral::say("Polygon scaling");
   std::int32_t isub = 1;
   ssubplot(isub, 1);
   sus2cm3(xcm0, ycm0, xlcm, ylcm, xumin, xumax, yumin, yumax, ixy, 2);
-  text("Stress v Depth scaling");
+  gral::say("Stress v Depth scaling");
   isub = 2;
   ssubplot(isub, 1);
   sus2cm3(xcm0, ycm0, xlcm, ylcm, xumin, xumax, yumin, yumax, ixy, 2);
@@ -78,11 +129,6 @@ void relabel_stress_axes(bool total) {
     walab = fixed::fit(labels[total ? 1 : 0][k - 1], 60);
     s1axis1(usa1, usa2, wau1, wau2, waud, walas, walab, nawdig, nasubint, nlabintk, k, 1);
   }
-}
-
-void set_k13(VarnholtState& s) {
-  const float t = std::tan(0.5f * s.PHI0R + anglerad.RPIO4);
-  s.XK13 = t * t;
 }
 
 void spread(fixed::Array<float, 5>& v, std::int32_t n, float& dv) {
@@ -111,50 +157,39 @@ void ask_strength(fixed::Array<float, 5>& v, std::int32_t n, float& dv, const st
 
 void show_main_menu(const VarnholtState& s) {
   mainmenuhead(kVarnholtStamp);
-  text(kRule);
-  text("PLOT PARAMETERS");
-  text("Open plot file ....................... 10");
-  text("Modify scaling ....................... 11");
-  text("Modify plot attributes ............... 12");
-  text("Modify axes .......................... 14");
-  text("Close plot file ...................... 20");
-  text(kRule);
-  text("REPRESENTATIONs");
-  text("Shmax v Shmin");
-  flag(" Plot total stress ................... 31", s.LTOTAL);
-  flag(" Plot frictional limits .............. 32", s.LFRICT);
-  flag(" Plot breakout limit ................. 33", s.LBO);
-  flag(" Plot drilling induced fracture limit. 34", s.LDITF);
-  flag(" Plot lines .......................... 35", s.LLINES);
-  flag(" Color ............................... 36", s.LCOLOR);
-  text("Stress v depth");
-  flag(" Sv .................................. 41", s.LSV);
-  flag(" Pf .................................. 42", s.LPF);
-  flag(" Shmin Shmax frictional limits ....... 43", s.LFRICTZ);
-  text(kRule);
-  text("STRESS PARAMETERS");
-  text("Stress, pressure:  MPa          length: m");
-  text("volumetric mass: kg/m3  depth>0 downwards");
+  rule();
+  gral::say("PLOT PARAMETERS");
+  gral::say("Open plot file ....................... 10");
+  gral::say("Modify scaling ....................... 11");
+  gral::say("Modify plot attributes ............... 12");
+  gral::say("Modify axes .......................... 14");
+  gral::say("Close plot file ...................... 20");
+  rule();
+  gral::say("REPRESENTATIONs");
+  gral::say("Shmax v Shmin");
+  show_flags(s, 31, 36);
+  gral::say("Stress v depth");
+  show_flags(s, 41, 43);
+  rule();
+  gral::say("STRESS PARAMETERS");
+  gral::say("Stress, pressure:  MPa          length: m");
+  gral::say("volumetric mass: kg/m3  depth>0 downwards");
   real("K = S1e/S3e max =", s.XK13);
   if (s.LRHO) {
     real("Pf =", s.PF);
     real("Sv =", s.SV);
   }
   flag("Compute Sv,Pf = height*density ....... 50", s.LRHO);
-  real("Depth to investigate ................. 51", s.Z);
-  real("Overburden top depth ................. 52", s.ZROCK);
-  real("Fluid top depth ...................... 53", s.ZFLUID);
+  show_depths(s, false);
   if (s.LRHO) {
-    real("Average wet overburden density ....... 54", s.RHOWET);
-    real("Average dry overburden density ....... 55", s.RHODRY);
-    real("Average fluid density ................ 56", s.RHOF);
+    show_depths(s, true);
   } else {
     real("Sv ................................... 57", s.SV);
     real("Pf ................................... 58", s.PF);
   }
   real("Friction angle........................ 60", s.PHI0);
   real("Friction coefficient...................61", s.XMU);
-  text("T0 = Uniaxial tensional strength");
+  gral::say("T0 = Uniaxial tensional strength");
   count("  Number of T0 values ................ 62", s.NT0);
   if (s.NT0 == 1) {
     real("  T0 ................................. 63", s.T0(1));
@@ -162,7 +197,7 @@ void show_main_menu(const VarnholtState& s) {
     real("  T0 mini............................. 63", s.T0(1));
     real("  T0 maxi............................. 64", s.T0(s.NT0));
   }
-  text("C0 = Uniaxial compressional strength");
+  gral::say("C0 = Uniaxial compressional strength");
   count("  Number of C0 values ................ 65", s.NC0);
   if (s.NC0 == 1) {
     real("  C0 ................................. 66", s.C0(1));
@@ -170,17 +205,30 @@ void show_main_menu(const VarnholtState& s) {
     real("  C0 mini............................. 66", s.C0(1));
     real("  C0 maxi............................. 67", s.C0(s.NC0));
   }
-  text(kRule);
-  text("PLOTS");
-  text("Shmax v Shmin limits ................ 100");
-  text("Stress v depth plot ................. 200");
-  text(kRule);
-  text("Use command file.................... 5000");
-  text("QUIT PROGRAM ........................9999");
+  rule();
+  gral::say("PLOTS");
+  gral::say("Shmax v Shmin limits ................ 100");
+  gral::say("Stress v depth plot ................. 200");
+  rule();
+  gral::say("Use command file.................... 5000");
+  gral::say("QUIT PROGRAM ........................9999");
   menutail();
 }
 
 void run_menu_code(VarnholtState& s) {
+  for (const auto& f : kFlagCodes) {
+    if (f.code != s.ICHOICE) continue;
+    ask(s.*f.field, f.question);
+    if (f.code == 31) relabel_stress_axes(s.LTOTAL);
+    return;
+  }
+  for (const auto& d : kDepthCodes) {
+    if (d.code != s.ICHOICE) continue;
+    if (d.densities_only && !s.LRHO) return;
+    ask(s.*d.field, d.question);
+    if (s.LRHO) profile_at_z(s);
+    return;
+  }
   switch (s.ICHOICE) {
     case 11:
       modify_scaling();
@@ -191,64 +239,9 @@ void run_menu_code(VarnholtState& s) {
     case 14:
       snaxis(0);
       break;
-    case 31:
-      ask(s.LTOTAL, "compute total stress");
-      relabel_stress_axes(s.LTOTAL);
-      break;
-    case 32:
-      ask(s.LFRICT, "plot frictional limit");
-      break;
-    case 33:
-      ask(s.LBO, "plot breakout limit");
-      break;
-    case 34:
-      ask(s.LDITF, "plot drilling induced fracture limit");
-      break;
-    case 35:
-      ask(s.LLINES, "plot lines");
-      break;
-    case 36:
-      ask(s.LCOLOR, "use colors");
-      break;
-    case 41:
-      ask(s.LSV, "plot Sv");
-      break;
-    case 42:
-      ask(s.LPF, "plot Pf");
-      break;
-    case 43:
-      ask(s.LFRICTZ, "plot Shmin/max frictional limits");
-      break;
     case 50:
       ask(s.LRHO, "compute Sv,Pf = height*density");
       if (s.LRHO) profile_at_z(s);
-      break;
-    case 51:
-      ask(s.Z, "Depth to investigate (m)");
-      if (s.LRHO) profile_at_z(s);
-      break;
-    case 52:
-      ask(s.ZROCK, "Overburden top depth (m)");
-      if (s.LRHO) profile_at_z(s);
-      break;
-    case 53:
-      ask(s.ZFLUID, "Fluid top depth (m)");
-      if (s.LRHO) profile_at_z(s);
-      break;
-    case 54:
-      if (!s.LRHO) break;
-      ask(s.RHOWET, "Average wet overburden density (kg/m3)");
-      profile_at_z(s);
-      break;
-    case 55:
-      if (!s.LRHO) break;
-      ask(s.RHODRY, "Average dry overburden density (kg/m3)");
-      profile_at_z(s);
-      break;
-    case 56:
-      if (!s.LRHO) break;
-      ask(s.RHOF, "Average fluid density kg/m3");
-      profile_at_z(s);
       break;
     case 57:
       if (!s.LRHO) ask(s.SV, "Sv MPa");
@@ -284,25 +277,4 @@ void run_menu_code(VarnholtState& s) {
     default:
       break;
   }
-}
-
-void profile_at_z(VarnholtState& s) {
-  std::int32_t ierr = 0;
-  s.YP01(1) = s.Z;
-  zd2stressn(s.SV01.data(), s.PF01.data(), ierr, s.YP01.data(), s.ZROCK, s.RHOWET, s.RHODRY, s.ZFLUID, s.RHOF,
-             1);
-  s.SV = s.SV01(1);
-  s.PF = s.PF01(1);
-}
-
-void friction_from_angle(VarnholtState& s) {
-  deg2rad1(s.PHI0R, s.PHI0);
-  s.XMU = std::tan(s.PHI0R);
-  set_k13(s);
-}
-
-void friction_from_coefficient(VarnholtState& s) {
-  s.PHI0R = std::atan(s.XMU);
-  rad2deg1(s.PHI0, s.PHI0R);
-  set_k13(s);
 }

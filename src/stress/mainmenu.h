@@ -12,9 +12,3 @@ void show_main_menu(const VarnholtState& s);
 // order 11, 12, 14, 31-36, 41-43, 50-58, 60-67, 5000; at most one runs. A
 // code with no action here, or whose condition fails, does nothing.
 void run_menu_code(VarnholtState& s);
-
-// Sv and Pf at the study depth, from the tops and densities.
-void profile_at_z(VarnholtState& s);
-// The friction law from PHI0 (degrees), or from XMU.
-void friction_from_angle(VarnholtState& s);
-void friction_from_coefficient(VarnholtState& s);

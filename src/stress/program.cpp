@@ -10,6 +10,7 @@
 #include "records/sio.h"
 #include "runinfo/runinfo.h"
 #include "stress/mainmenu.h"
+#include "stress/model.h"
 #include "stress/plots.h"
 #include "stress/state.h"
 
