@@ -76,3 +76,35 @@ TEST(Conversions, WhatCannotBeWrittenIsFilledAndReported) {
                       {" Cannot get size of real = " + right("NaN", 30), " set n before = " + right("4", 20),
                        " set nchar = " + right("7", 20), " Watch for NaN or +/-Inf in output ?"}));
 }
+
+// Empty, blank and slash-only texts have lengths and base names too.
+TEST(Conversions, LengthsAndBaseNamesOfEmptyBlankAndSlashTexts) {
+  const std::tuple<std::string, std::int32_t, std::int32_t> spans[] = {
+      {"  xy  ", 3, 4}, {"xyz", 1, 3}, {"x", 1, 1}, {"      ", 6, 6}, {"", 1, 0}};
+  for (const auto& [text, first, last] : spans) {
+    std::int32_t f = -1, l = -1;
+    textlen(f, l, text);
+    EXPECT_EQ(std::make_pair(f, l), std::make_pair(first, last)) << "[" << text << "]";
+  }
+  const std::pair<std::int32_t, std::int32_t> widths[] = {
+      {0, 1}, {9, 1}, {10, 2}, {999999, 6}, {1000000, 7}, {-1, 2}, {-10, 3}, {INT_MIN, 11}, {INT_MAX, 10}};
+  for (const auto& [n, width] : widths) {
+    std::int32_t len = -1;
+    integlen(len, n);
+    EXPECT_EQ(len, width) << n;
+  }
+  const std::tuple<std::string, std::string, std::int32_t> bases[] = {
+      {"a/b/c.txt", "c.txt", 5}, {"c.txt", "c.txt", 5}, {"/x", "x", 1},
+      {"dir/sub/", "sub/", 4},   {"/", "/", 1},         {"//", "/", 1},
+      {"   ", " ", 1},           {"  a/b  ", "b", 1},   {"", "", 0}};
+  for (const auto& [path, base, length] : bases) {
+    std::string got;
+    std::int32_t len = -1;
+    path2basename(len, got, path);
+    EXPECT_EQ(std::make_pair(got, len), std::make_pair(base, length)) << "[" << path << "]";
+  }
+  std::string fitted(8, '#');
+  std::int32_t len = 0;
+  path2basename(len, fitted, "dir/c.txt");
+  EXPECT_EQ(fitted, "c.txt   ") << "a sized base name is blank-padded";
+}

@@ -5,25 +5,128 @@
 
 using namespace testing_support;
 
-// Each picture is drawn whole again at every call.
-TEST(Pictures, EveryRecordIsIndentPlusWidthBetweenTwoBlankRecordsAndSatorIsASquare) {
-  struct {
-    void (*draw)();
-    std::size_t lines, width, indent;
-  } const pictures[] = {
-      {carmag33, 7, 13, 19},      {endfun1, 8, 44, 4},        {graben, 8, 40, 6},     {happyface, 18, 36, 8},
-      {horst, 8, 40, 6},          {sator, 5, 9, 21},          {sorryface, 18, 36, 8}, {tetrakis, 4, 13, 19},
-      {tetratemple1, 12, 21, 15}, {tetratemple2, 16, 26, 13},
+namespace {
+
+// Each line of a picture closed by a $, so trailing blanks show.
+const char* const kCarmag33 = R"(-------------$
+| 8 | 1 | 6 |$
+|---|---|---|$
+| 3 | 5 | 7 |$
+|---|---|---|$
+| 4 | 9 | 2 |$
+-------------$
+)";
+const char* const kEndfun1 = R"(      \|/           \|/            \|/      $
+     (o o)         (@ @)          (o o)     $
+  ooO-(~)-Ooo   ooO-(~)-Ooo    ooO-(~)-Ooo  $
+|------------------------------------------|$
+|                                          |$
+|            THAT'S ALL FOLKS !            |$
+|                                          |$
+|------------------------------------------|$
+)";
+const char* const kGraben = R"(-+                                    +-$
+@@\-----+                      +-----/@@$
+@@@\@@@@@\---+            +---/@@@@@/@@@$
+====\@@@@@\@@@\----------/@@@/@@@@@/====$
+#####\=====\@@@\@@@@@@@@/@@@/=====/#####$
+######\#####\===\@@@@@@/===/#####/######$
+#######\#####\###\====/###/#####/#######$
+########\#####\###\##/###/#####/########$
+)";
+const char* const kHorst = R"(           +----------------+           $
+        +---\@@@@@@@@@@@@@@/---+        $
+   +-----\@@@\@@@@@@@@@@@@/@@@/-----+   $
+----\@@@@@\@@@\==========/@@@/@@@@@/----$
+@@@@@\@@@@@\===\########/===/@@@@@/@@@@@$
+@@@@@@\=====\###\######/###/=====/@@@@@@$
+=======\#####\###\####/###/#####/=======$
+########\#####\###\##/###/#####/########$
+)";
+// The two faces differ only in the mouth, lines 12 and 14.
+const std::string kFaceTop = R"(            &&&&&&&&&&&&            $
+        &&                &&        $
+     &&                      &&     $
+   &&                          &&   $
+  &&                            &&  $
+ &&                              && $
+ &        &&&          &&&        & $
+&&        &&&          &&&        &&$
+&&                                &&$
+&&                                &&$
+&&                                &&$
+)";
+const std::string kFaceBottom = R"(   &&                          &&   $
+     &&                      &&     $
+        &&                &&        $
+            &&&&&&&&&&&&            $
+)";
+const std::string kHappy = kFaceTop + R"( &     &&                  &&     & $
+ &&      &&&            &&&      && $
+  &&        &&&&&&&&&&&&        &&  $
+)" + kFaceBottom;
+const std::string kSorry = kFaceTop + R"( &          &&&&&&&&&&&&          & $
+ &&      &&&            &&&      && $
+  &&   &&                  &&   &&  $
+)" + kFaceBottom;
+const char* const kSator = "S A T O R$\nA R E P O$\nT E N E T$\nO P E R A$\nR O T A S$\n";
+const char* const kTetrakis = R"(      O      $
+    O   O    $
+  O   O   O  $
+O   O   O   O$
+)";
+const char* const kTemple1 = R"(          O          $
+       O     O       $
+    O     O     O    $
+ O     O     O     O $
+ =================== $
+   | |   | |   | |   $
+   | |   | |   | |   $
+   | |   | |   | |   $
+   | |   | |   | |   $
+   | |   | |   | |   $
+ =================== $
+=====================$
+)";
+const char* const kTemple2 = R"(               O          $
+            O /   O       $
+         O   /       O    $
+      O     /           O $
+     /     O           / /$
+    /   O     O       / / $
+   / O     O     O   / /  $
+  O     O     O     O /   $
+  ===================/    $
+    | |   | |   | | ||    $
+    | |   | |   | | ||===/$
+    | |   | |   | |     / $
+   /| |   | |   | |    /  $
+  / | |   | |   | |   /   $
+ /===================/    $
+=====================     $
+)";
+
+// Each picture is drawn whole again at every call, between two records of
+// two blanks, every line after its indent.
+TEST(Pictures, EveryLineOfEveryPictureAfterItsIndent) {
+  const std::tuple<void (*)(), std::size_t, std::string> pictures[] = {
+      {carmag33, 19, kCarmag33},    {endfun1, 4, kEndfun1},    {graben, 6, kGraben},
+      {happyface, 8, kHappy},       {horst, 6, kHorst},        {sator, 21, kSator},
+      {sorryface, 8, kSorry},       {tetrakis, 19, kTetrakis}, {tetratemple1, 15, kTemple1},
+      {tetratemple2, 13, kTemple2},
   };
-  for (const auto& p : pictures) {
-    const Lines out = written_by(p.draw);
-    ASSERT_EQ(out.size(), p.lines + 2) << p.indent << "+" << p.width;
+  for (const auto& [draw, indent, picture] : pictures) {
+    const Lines out = written_by(draw);
+    ASSERT_GE(out.size(), 2u);
     EXPECT_EQ(out.front() + out.back(), "    ");
-    for (std::size_t i = 1; i <= p.lines; ++i)
-      EXPECT_TRUE(out[i].size() == p.indent + p.width && out[i].find_first_not_of(' ') >= p.indent) << out[i];
-    EXPECT_EQ(written_by(p.draw), out);
+    std::string shown;
+    for (std::size_t i = 1; i + 1 < out.size(); ++i) {
+      shown += out[i].substr(std::min(indent, out[i].size())) + "$\n";
+      EXPECT_EQ(out[i].substr(0, indent), std::string(indent, ' '));
+    }
+    EXPECT_EQ(shown, picture);
+    EXPECT_EQ(written_by(draw), out);
   }
-  const std::string ind(21, ' ');
-  EXPECT_EQ(written_by(sator), (Lines{"  ", ind + "S A T O R", ind + "A R E P O", ind + "T E N E T",
-                                      ind + "O P E R A", ind + "R O T A S", "  "}));
 }
+
+}  // namespace
