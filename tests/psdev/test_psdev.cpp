@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "gral/angles.h"
+#include "gral/text.h"
 #include "gral/units.h"
 #include "psdev/psdev.h"
 #include "records/plot.h"
@@ -238,6 +239,123 @@ TEST_F(PsDev, TextsKeepBalancedParenthesesAndEscapeTheRest) {
     if (l.ends_with(" show")) shows.push_back(l);
   EXPECT_EQ(shows, (Lines{"(Shmin (MPa)) show", "(a\\(b) show", "(a\\)b) show", "(\\((x)) show",
                           "(\\\\) show", "((a)b\\)c\\() show", "(\\)\\() show"}));
+}
+
+// The opening dialogue: banner and defaults at output level 2 only, the
+// format menu on "no", the defaults file rewritten or its failure reported,
+// and an even option asking for the plot file's name.
+TEST_F(PsDev, OpeningDialogueByOutputLevelAnswerDefaultsFileAndOption) {
+  const Lines banner = {" @ subroutine intplinit             v9.1 2024-05-29",
+                        " @=================================================",
+                        " @                                                @",
+                        " @               Vectral PS Library               @",
+                        " @          Version 10.2  on  2024-05-29          @",
+                        " @             Origins and credits :              @",
+                        " @    dorvex  by  K. Lindor    on  1987-02-16     @",
+                        " @    vondt   by  T. Marsolan  on  1994-12-17     @",
+                        " @                                                @",
+                        " ==================================================",
+                        kDashes,
+                        "              Default Settings:",
+                        kDashes};
+  const Lines asked = {kDashes, kDots, " Use default settings ?"};
+  const Lines formats = {kDashes,
+                         "         Updating Default Settings:",
+                         kDashes,
+                         " Page orientation and size ....... Command",
+                         " Portrait A4          .................. 1",
+                         " Portrait US Letter   .................. 2",
+                         " Landscape A4         .................. 3",
+                         " Landscape US Letter  .................. 4",
+                         " Enter command",
+                         " inside  [1,4]",
+                         " New value =             3",
+                         kDashes,
+                         " updating or creating vondt9_ini.txt",
+                         " vondt9_ini.txt updated or created",
+                         kDashes};
+  const Lines not_saved = {" Could not update or create vondt9_ini.txt",
+                           " => altered defaults are not saved for next run", " => Proceeding", kDashes};
+  const Lines opening = {
+      " @ subroutine opef1                 v1.1 2024-05-29",
+      " @=================================================", " OPENING PostScript plot FILE"};
+  const Lines quiet_question = {
+      " @=================================================", " Use default settings ?", " New value =  No "};
+  struct Case {
+    const char* defaults;  // the defaults file, or nullptr for a directory in its place
+    bool level2;
+    std::int32_t iopt;
+    std::string keys;
+    std::vector<Lines> shown;
+    const char* named;  // the plot file written
+  } const cases[] = {
+      {"2\n",
+       true,
+       1,
+       "y\n\n",
+       {banner, {" Orientation and size = Portrait US Letter  "}, asked, opening},
+       "p1.ps"},
+      {"2\n", false, 1, "n\n3\n\n", {quiet_question, formats, opening}, "p2.ps"},
+      {nullptr,
+       true,
+       1,
+       "y\ny\n\n",
+       {asked, {kDashes, " updating or creating vondt9_ini.txt"}, not_saved, opening},
+       "p3.ps"},
+      {"1\n", true, 2, "y\nnamed.ps\n\n", {asked, opening, {" Enter PostScript plot file name"}}, "named.ps"},
+  };
+  int i = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.keys);
+    std::filesystem::remove_all("vondt9_ini.txt");
+    if (c.defaults)
+      std::ofstream("vondt9_ini.txt") << c.defaults;
+    else
+      std::filesystem::create_directory("vondt9_ini.txt");
+    const Console& con = start(c.keys);
+    iocom.LWITO(2) = c.level2;
+    std::string name = fixed::fit("p" + std::to_string(++i) + ".ps", 20);
+    intplinit(name, c.iopt);
+    intplend();
+    EXPECT_TRUE(has_in_order(con.lines(), c.shown));
+    EXPECT_EQ(gral::trimmed(name), c.named) << "the name handed back";
+    EXPECT_TRUE(std::filesystem::exists(c.named));
+  }
+  std::filesystem::remove_all("vondt9_ini.txt");
+}
+
+// Every font reaches the file with the next text; the colour cache writes
+// the colour in force (kind 0), the fill colour only when it is not the one
+// in force (kind 2), and stays true across a page break.
+TEST_F(PsDev, FontsTwoToSixteenAndTheColourCacheAcrossAPage) {
+  open_plot();
+  const char* fonts[] = {"/Helvetica-Bold", "/Helvetica-Oblique", "/Helvetica-BoldOblique", "/Times-Roman",
+                         "/Times-Bold",     "/Times-Italic",      "/Times-BoldItalic",      "/Courier",
+                         "/Courier-Bold",   "/Courier-Oblique",   "/Courier-BoldOblique",   "/Symbol",
+                         "/Symbol-Bold",    "/Symbol-Oblique",    "/Symbol-BoldOblique"};
+  Lines want;
+  for (std::int32_t f = 2; f <= 16; ++f) {
+    intstextfont(f);
+    float x = 10.0f, y = 10.0f;
+    detext2(x, y, "a");
+    want.insert(want.end(),
+                {"10.00 10.00 moveto", std::string("14 ") + fonts[f - 2] + " findfont exch scalefont setfont",
+                 "(a) show"});
+  }
+  plt2blk.IFILLCOLOR = 2;
+  psrgbcolor(0);  // colour 1, in force
+  psrgbcolor(2);  // red
+  psrgbcolor(2);  // cached
+  intnewpage();
+  psrgbcolor(2);  // still cached on the new page
+  psrgbcolor(0);
+  plt2blk.ILINECOLOR = 2;
+  psrgbcolor(1);  // cached
+  psrgbcolor(7);  // no such kind
+  want.insert(want.end(),
+              {" 0.000  0.000  0.000 setrgbcolor", " 1.000  0.000  0.000 setrgbcolor", "gsave showpage",
+               "%%End Page", "grestore", "%%Page:   2   2", " 1.000  0.000  0.000 setrgbcolor"});
+  EXPECT_EQ(close_and_drawn(), want);
 }
 
 }  // namespace
