@@ -291,3 +291,80 @@ TEST_F(Plot, ScalingUnitsAndBufferFramesNameTheirRoutineAndRefuseWhatTheyCannotD
 }
 
 }  // namespace
+
+namespace {
+
+// Centimetres go to points through the device scale alone; a text keeps its
+// trailing blanks.
+TEST_F(Plot, CentimetreLinesAndTextsReachThePageInPoints) {
+  start("\n\n");
+  open_plot();
+  float x[] = {1.0f, 3.0f}, y[] = {2.0f, 4.0f};
+  cmline(x, y, 2);
+  cmtext2(1.0f, 2.0f, "ab  ");
+  EXPECT_EQ(close_plot(),
+            (Lines{"newpath", "28.35 56.70 moveto", "85.05 113.40 lineto", "stroke", "28.35 56.70 moveto",
+                   "14 /Helvetica findfont exch scalefont setfont", "(ab  ) show"}));
+}
+
+// By mode: the values handed back and stored for the current subplot (or
+// all), and how many dialogues ran. Return at every question keeps values.
+TEST_F(Plot, OffsetAndMatrixSetterInEveryMode) {
+  struct Case {
+    std::int32_t inter;
+    float back, stored1, stored40;  // xcm0 handed back, then stored for subplots 1 and 40
+    long dialogues;
+  } const cases[] = {
+      {0, 1, 1, 7, 1},   {1, 1, 1, 7, 0},   {2, 7, 7, 7, 1},     {3, 7, 7, 7, 0},
+      {4, 10, 10, 7, 1}, {5, 10, 10, 7, 0}, {6, 10, 10, 10, 40}, {7, 10, 10, 10, 0},
+      {8, 1, 1, 7, 1},   {9, 1, 1, 7, 0},   {-1, 1, 1, 7, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.inter);
+    Console& con = start(std::string(40, '\n'));
+    iocom.LPAUSE = false;
+    for (std::int32_t s : {1, 40}) plt1blk.US0TOCM(1, s) = 7.0f;
+    float xcm0 = 1, ycm0 = 2, xx = 3, xy = 4, yx = 5, yy = 6;
+    sus2cm1(xcm0, ycm0, xx, xy, yx, yy, c.inter);
+    EXPECT_EQ(std::make_tuple(xcm0, plt1blk.US0TOCM(1, 1), plt1blk.US0TOCM(1, 40), plt1blk.ISUBPLOT),
+              std::make_tuple(c.back, c.stored1, c.stored40, 1));
+    EXPECT_EQ(count(con.lines(), " @ subroutine mus2cm1               v6.6 2019-10-02"), c.dialogues);
+  }
+}
+
+// At output level 2 off only the heading and the questions show; a yes asks
+// every value in turn. An ixy other than 0 and 1 is shown with its warning
+// and refused as a default.
+TEST_F(Plot, MapDialoguesAskEveryValueAndInsistOnIxy) {
+  Console& c = start("y\n1\n2\n3\n4\n5\n6\n");
+  iocom.LWITO(2) = false;
+  float a = 0, b = 0, xx = 0, xy = 0, yx = 0, yy = 0;
+  mus2cm1(a, b, xx, xy, yx, yy);
+  EXPECT_EQ((std::vector<float>{a, b, xx, xy, yx, yy}), (std::vector<float>{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(count(c.lines(), "           CONVERSION SET UP               "), 0);
+  EXPECT_TRUE(has_in_order(c.lines(), {{" Do you want to alter this ?"},
+                                       {" Enter xcm0"},
+                                       {" Enter ycm0"},
+                                       {" Enter xx"},
+                                       {" Enter xy"},
+                                       {" Enter yx"},
+                                       {" Enter yy"}}));
+
+  Console& d = start("y\n\n\n\n\n\n\n\n\n\n1\n");
+  iocom.LPAUSE = false;
+  float xcm0 = 1, ycm0 = 2, xlcm = 10, ylcm = 10, xumin = 0, xumax = 5, yumin = 0, yumax = 5;
+  std::int32_t ixy = 2;
+  mus2cm3(xcm0, ycm0, xlcm, ylcm, xumin, xumax, yumin, yumax, ixy);
+  EXPECT_EQ(ixy, 1);
+  EXPECT_TRUE(has_in_order(
+      d.lines(),
+      {{" ------------------------------------------", " WARNING: ixy =         2  neither 0 nor 1",
+        "       will have same effect as ixy = 0", " ------------------------------------------"},
+       {" Enter xumin"},
+       {" Enter ylcm"},
+       {" Enter Whether X scale = Y scale (0/1) ?"},
+       {" ***          subroutine inintegvindef          ***"},
+       {" New value =             1"}}));
+}
+
+}  // namespace
