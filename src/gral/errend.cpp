@@ -79,12 +79,11 @@ void errortailstop(std::int32_t igrav) {
 
 void crevin3(float& value, float vmin, float vmax, std::string_view name, std::string_view routine,
              std::int32_t gravity, std::int32_t& ier) {
-  const int u = iocom.IUNERROUT;
   const bool valid = (gravity >= 0 && gravity <= 4) || (gravity >= 10 && gravity <= 14);
   const bool reset = gravity >= 10 && gravity <= 14;
   if (!valid) {
     warninghead(kCrevin3);
-    gral::put(u, gral::Rec().X().A("gravity =").X().I(gravity, 3).X().A("not in [0,4]U[10,14]"));
+    gral::say_err_items({"gravity =", gral::fmt_i(gravity, 3), "not in [0,4]U[10,14]"});
     gral::say_err("==> Do as if gravity = 3");
     warningtail00();
   }
@@ -102,29 +101,15 @@ void crevin3(float& value, float vmin, float vmax, std::string_view name, std::s
     errorhead(kCrevin3);
   }
   const std::string label = gral::trimmed(name) + " =";
-  gral::put(u, gral::Rec().X().A("Problem in subroutine:").X().A(gral::trimmed(routine)));
-  gral::put(u, gral::Rec().X().A("Gravity level [0-4]U[10,14] =").X().I(gravity, 3));
-  gral::put(u, gral::Rec()
-                   .X()
-                   .A(label)
-                   .X()
-                   .G(value, 14, 4)
-                   .X()
-                   .A("outside [")
-                   .X()
-                   .G(vmin, 14, 4)
-                   .X()
-                   .A(",")
-                   .X()
-                   .G(vmax, 14, 4)
-                   .X()
-                   .A("]"));
+  const auto g = [](float v) { return gral::fmt_g(v, 14, 4); };
+  gral::say_err_items({"Problem in subroutine:", gral::trimmed(routine)});
+  gral::say_err_items({"Gravity level [0-4]U[10,14] =", gral::fmt_i(gravity, 3)});
+  gral::say_err_items({label, g(value), "outside [", g(vmin), ",", g(vmax), "]"});
   const float bound = below ? vmin : vmax;
-  gral::put(u, gral::Rec().X().A(label).X().G(value, 14, 4).X().A(below ? "<" : ">").X().G(bound, 14, 4));
+  gral::say_err_items({label, g(value), below ? "<" : ">", g(bound)});
   if (reset) value = bound;
   ier = below ? 1 : 2;
-  const std::string verdict = (reset ? "==> RESET " : "==> UNALTERED ") + label;
-  gral::put(u, gral::Rec().X().A(verdict).X().G(value, 14, 4));
+  gral::say_err_items({(reset ? "==> RESET " : "==> UNALTERED ") + label, g(value)});
 
   switch (gravity) {
     case 0:

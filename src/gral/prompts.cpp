@@ -278,13 +278,8 @@ void inchardef(std::string& answer, std::string_view question, std::string def, 
     if (!line) continue;
     std::string buf = fixed::fit(*line, kTextBuffer);
     if (takes_default(buf[0])) {
-      gral::put(iocom.IUNSTDOUT, gral::Rec()
-                                     .X()
-                                     .A("ichar =")
-                                     .X()
-                                     .I(static_cast<unsigned char>(buf[0]), 3)
-                                     .X()
-                                     .A("=> use default value"));
+      gral::say_items(
+          {"ichar =", gral::fmt_i(static_cast<unsigned char>(buf[0]), 3), "=> use default value"});
       answer = fit(def);
     } else {
       answer = fit(len == 0 ? line->substr(0, kTextBuffer) : buf);

@@ -150,13 +150,8 @@ void scolornb(std::int32_t& nbcol, std::int32_t inter) {
   }
   plt2blk.LCOLORPLOT = nbcol != 1;
   if (inter % 2 == 0 || inter == 5) {
-    gral::say(gral::Rec()
-                  .X()
-                  .A("NB of colors =")
-                  .X()
-                  .I(nbcol, 3)
-                  .X()
-                  .A(plt2blk.LCOLORPLOT ? "==> Color plot" : "==> Black & White plot"));
+    gral::say_items({"NB of colors =", gral::fmt_i(nbcol, 3),
+                     plt2blk.LCOLORPLOT ? "==> Color plot" : "==> Black & White plot"});
   }
   plt2blk.NBCOLOR = nbcol;
   if (nbcol < before) recheck_indices();

@@ -6,6 +6,7 @@
 
 #include "gral/format.h"
 #include "gral/frames.h"
+#include "gral/lines.h"
 #include "psdev/psdev.h"
 #include "psdev/psdev_internal.h"
 #include "records/plot.h"
@@ -29,13 +30,9 @@ constexpr std::string_view kNanPoint = "Coordinate is not a number (NaN)";
 
 void reset_warning(const Stamp& stamp, char axis, std::string_view bound, float old_v, float new_v) {
   warninghead(stamp);
-  gral::put(iocom.IUNSTDOUT,
-            gral::Rec().X().A(std::string(1, axis) + " in meters =").X().G(old_v * kMetresPerPoint, 10, 3));
-  gral::put(iocom.IUNSTDOUT, gral::Rec()
-                                 .X()
-                                 .A("==> reset to " + std::string(1, axis) + std::string(bound) + " =")
-                                 .X()
-                                 .G(new_v * kMetresPerPoint, 10, 3));
+  gral::say_items({std::string(1, axis) + " in meters =", gral::fmt_g(old_v * kMetresPerPoint, 10, 3)});
+  gral::say_items({"==> reset to " + std::string(1, axis) + std::string(bound) + " =",
+                   gral::fmt_g(new_v * kMetresPerPoint, 10, 3)});
   warningtail00();
 }
 

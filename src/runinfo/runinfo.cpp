@@ -209,13 +209,8 @@ void progtail2() {
     if (ticks < 0) ticks += clock.max;
     float rate = static_cast<float>(clock.rate);
     time_line("@ ELAPSED TIME =", static_cast<float>(ticks) / rate);
-    gral::put(iocom.IUNSTDOUT, gral::Rec()
-                                   .X()
-                                   .A("@       modulo  ")
-                                   .X()
-                                   .F(static_cast<float>(clock.max) / (60.0f * rate), 11, 3)
-                                   .X()
-                                   .A("mn"));
+    gral::say_items(
+        {"@       modulo  ", gral::fmt_f(static_cast<float>(clock.max) / (60.0f * rate), 11, 3), "mn"});
   }
   time_line("@ CPU TIME     =", gral::platform().processor_time() - r.CPUTIME0);
   inner_rule();
