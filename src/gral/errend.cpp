@@ -111,27 +111,14 @@ void crevin3(float& value, float vmin, float vmax, std::string_view name, std::s
   ier = below ? 1 : 2;
   gral::say_err_items({(reset ? "==> RESET " : "==> UNALTERED ") + label, g(value)});
 
-  switch (gravity) {
-    case 0:
-    case 10:
-      warningtail00();
-      break;
-    case 1:
-    case 11:
-      errortail00();
-      break;
-    case 2:
-    case 3:
-    case 4:
-      errortailstop(gravity - 2);
-      break;
-    case 12:
-    case 13:
-    case 14:
-      errortailstop(gravity - 12);
-      break;
-    default:
-      errortailstop(1);
-      break;
+  // Levels 2 to 4 (12 to 14) end through the error ending's stop levels 0
+  // to 2; an invalid level counts as 3.
+  const std::int32_t level = valid ? gravity % 10 : 3;
+  if (level == 0) {
+    warningtail00();
+  } else if (level == 1) {
+    errortail00();
+  } else {
+    errortailstop(level - 2);
   }
 }

@@ -11,8 +11,10 @@ using namespace testing_support;
 
 namespace {
 
-const Lines kInvalid = warning_head("crevin3    ") +
-                       Lines{" gravity =   7 not in [0,4]U[10,14]", " ==> Do as if gravity = 3"} + tail('/');
+Lines invalid_level(const std::string& shown) {
+  return warning_head("crevin3    ") +
+         Lines{" gravity = " + shown + " not in [0,4]U[10,14]", " ==> Do as if gravity = 3"} + tail('/');
+}
 
 // An error question answered, its default yes.
 Lines asked(const std::string& q, bool answer) {
@@ -62,12 +64,18 @@ TEST(Crevin3, EachLevelReportsResetsAndEndsWithItsExitStatus) {
   const Lines fatal = face + Lines{" UNRECOVERABLE ERROR", " EXECUTION STOPPED BY PROGRAM"} + advice;
   // level, value, keyboard, exit status, value after, the lines after the report
   const std::tuple<int, float, const char*, int, float, Lines> cases[] = {
-      {0, 150.0f, "\n", -1, 150.0f, {}},           {10, 150.0f, "\n", -1, 100.0f, {}},
-      {1, 150.0f, "\n", -1, 150.0f, {}},           {11, -5.0f, "\n", -1, 0.0f, {}},
-      {2, -5.0f, "\n\n", -1, -5.0f, resumed},      {12, -5.0f, "n\n\n", 1, 0.0f, user_stop},
-      {3, -5.0f, "y\n\n", 1, -5.0f, stopped},      {13, -5.0f, "n\n\n", -1, 0.0f, twilight},
-      {4, -5.0f, "\n", 1, -5.0f, fatal},           {14, -5.0f, "\n", 1, 0.0f, fatal},
-      {7, 150.0f, "\nn\n\n", -1, 150.0f, twilight}};
+      {0, 150.0f, "\n", -1, 150.0f, {}},
+      {10, 150.0f, "\n", -1, 100.0f, {}},
+      {1, 150.0f, "\n", -1, 150.0f, {}},
+      {11, -5.0f, "\n", -1, 0.0f, {}},
+      {2, -5.0f, "\n\n", -1, -5.0f, resumed},
+      {12, -5.0f, "n\n\n", 1, 0.0f, user_stop},
+      {3, -5.0f, "y\n\n", 1, -5.0f, stopped},
+      {13, -5.0f, "n\n\n", -1, 0.0f, twilight},
+      {4, -5.0f, "\n", 1, -5.0f, fatal},
+      {14, -5.0f, "\n", 1, 0.0f, fatal},
+      {7, 150.0f, "\nn\n\n", -1, 150.0f, twilight},
+      {20, 150.0f, "\nn\n\n", -1, 150.0f, twilight}};
   for (const auto& [gravity, value, keyboard, status, after, ending] : cases) {
     SCOPED_TRACE(gravity);
     Console c(keyboard);
@@ -75,8 +83,8 @@ TEST(Crevin3, EachLevelReportsResetsAndEndsWithItsExitStatus) {
     bool finished = false, trailer = false;
     gral::run_end_hooks() = {[&] { finished = true; }, [&] { trailer = true; }};
     EXPECT_EQ(check(value, gravity), std::tuple(status, after, value < 0 ? 1 : 2));
-    const bool warning = gravity % 10 == 0;
-    EXPECT_EQ(c.lines(), (gravity == 7 ? kInvalid : Lines{}) +
+    const bool invalid = gravity == 7 || gravity == 20, warning = !invalid && gravity % 10 == 0;
+    EXPECT_EQ(c.lines(), (invalid ? invalid_level(gravity == 7 ? "  7" : " 20") : Lines{}) +
                              (warning ? warning_head("crevin3    ") : error_head("crevin3    ")) +
                              report(gravity, value, after) + ending + tail(warning ? '/' : '*'));
     EXPECT_EQ(std::tuple(c.unread(), finished, trailer), std::tuple("", status == 1, false));
@@ -90,7 +98,8 @@ TEST(Crevin3, InsideAndOtherStopLevelsPassQuietly) {
   for (auto [v, gravity] : {std::pair{0.0f, 14}, {100.0f, 14}, {std::nanf(""), 14}, {50.0f, 7}}) {
     Console c("\n");
     const auto [status, after, ier] = check(v, gravity);
-    EXPECT_EQ(std::tuple(status, ier, c.lines()), std::tuple(-1, 0, gravity == 7 ? kInvalid : Lines{}));
+    EXPECT_EQ(std::tuple(status, ier, c.lines()),
+              std::tuple(-1, 0, gravity == 7 ? invalid_level("  7") : Lines{}));
     EXPECT_TRUE(after == v || std::isnan(after));
   }
   for (int igrav : {3, -1}) {
