@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 
 #include "session.h"
@@ -87,6 +88,19 @@ TEST_F(PlotFile, InputEndingWithThePlotOpenFinishesTheFile) {
   auto s = run("\n200\ny\nf6.ps\n");
   EXPECT_EQ(s.status, 0);
   EXPECT_TRUE(finished("f6.ps", "%%Pages:   1"));
+}
+
+TEST_F(PlotFile, ColourTableFromAFileIsShownAndUsed) {
+  // Three colours, colour 3 sea blue; the polygon's regimes are filled in
+  // colours 16, 3 and 13, that is 1, 3 and 1 of the shorter table.
+  std::ofstream("colours.txt") << "3\n0 100 100 100 White\n1 0 0 0 Black\n2 100 0 0 Red\n"
+                                  "3 10 20 30 \"Sea blue\"\n";
+  auto s = run("\n12\n50\n300\ncolours.txt\n\n99\n99\n100\ny\nf7.ps\n\n\n\n\n9999\n\n");
+  EXPECT_EQ(s.status, 0);
+  EXPECT_TRUE(
+      s.shows({{" |   3 |  Sea blue|   10.0 |   20.0 |   30.0 |",
+                " -------------------------------------------", " change nb of colors ..........100    3"}}));
+  EXPECT_EQ(count(file_lines("f7.ps"), " 0.100  0.200  0.300 setrgbcolor fill grestore"), 1);
 }
 
 }  // namespace

@@ -207,7 +207,8 @@ TEST_F(Colours, FilesReadRecordByRecord) {
   };
   // clang-format off
   const FileCase cases[] = {
-      {"five records", five, 4, 2, "Half gre", 50, {" Could read up to:   18 DATA", " Actually read   :    4 DATA"}},
+      {"five records", five, 4, 2, "Half gre", 50, {" Could read up to:   18 DATA", " Actually read   :    4 DATA",
+        " |   2 |  Half gre|   50.0 |   50.0 |   50.0 |"}},
       {"count too high", "25\n" + std::string(19 * 2, ' ') + "\n18 1 2 3 last\n", 18, 18, "last    ", 1,
         {" trying to set nb of color  =  25", " END OF FILE REACHED UNEXPECTEDLY",
         " WHILE READING LINE NUMBER     3"}},
