@@ -286,6 +286,22 @@ TEST_F(Plot, ScalingUnitsAndBufferFramesNameTheirRoutineAndRefuseWhatTheyCannotD
     EXPECT_TRUE(has_in_order(c.lines(), {shown})) << shown[1];
   }
   EXPECT_EQ((std::vector<float>{v0[0], v0[1], v[0], v[3]}), (std::vector<float>{9, 9, 9, 9})) << "untouched";
+  // Maps 1 and 3 of the current subplot, offset then matrix column by column.
+  plt1blk.ISUBPLOT = 2;
+  for (std::int32_t i = 1; i <= 2; ++i) {
+    plt1blk.US0TOCM(i, 2) = static_cast<float>(i);
+    plt1blk.US0TODE(i, 2) = static_cast<float>(100 + i);
+    for (std::int32_t j = 1; j <= 2; ++j) {
+      plt1blk.USTOCM(i, j, 2) = static_cast<float>(10 * i + j);
+      plt1blk.USTODE(i, j, 2) = static_cast<float>(110 + 10 * i + j);
+    }
+  }
+  splotunits(v0, v, 1, 3);
+  EXPECT_EQ((std::vector<float>{v0[0], v0[1], v[0], v[1], v[2], v[3]}),
+            (std::vector<float>{1, 2, 11, 21, 12, 22}));
+  splotunits(v0, v, 3, 2);
+  EXPECT_EQ((std::vector<float>{v0[0], v0[1], v[0], v[1], v[2], v[3]}),
+            (std::vector<float>{101, 102, 121, 131, 122, 132}));
   EXPECT_EQ(pltcharblk.SUBPLOTITLE(1), "Subplot_1           ");
   EXPECT_EQ(pltcharblk.SUBPLOTITLE(40), "Subplot_40          ");
 }
