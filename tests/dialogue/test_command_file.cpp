@@ -11,11 +11,7 @@ namespace {
 
 using dialogue::kAt;
 using dialogue::Lines;
-
-Lines operator+(Lines a, const Lines& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
+using testing_support::operator+;
 
 TEST(CommandFile, AnswersQuestionsThenHandsBackOrQuits) {
   const Lines back = {" Command file dialogue_cmd.txt closed", " Standard input redirected from keyboard",
