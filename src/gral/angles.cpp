@@ -4,6 +4,7 @@
 
 #include "gral/format.h"
 #include "gral/frames.h"
+#include "gral/lines.h"
 #include "records/angles.h"
 #include "records/sio.h"
 
@@ -13,7 +14,7 @@ constexpr Stamp kTrigoset{"trigoset   ", " 8.0", "2017-03-10"};
 
 void trigoset() {
   submenuhead(kTrigoset);
-  gral::put1x(iocom.IUNSTDOUT, "Initializing /anglerad/ block");
+  gral::say("Initializing /anglerad/ block");
 
   AngleRad& a = anglerad;
   // pi/2 is the one constant written down; pi and the rest follow from it so

@@ -4,6 +4,7 @@
 #include "gral/fileopen.h"
 #include "gral/format.h"
 #include "gral/frames.h"
+#include "gral/lines.h"
 #include "gral/prompts.h"
 #include "gral/text.h"
 #include "gral/units.h"
@@ -26,15 +27,13 @@ constexpr std::int32_t kQuit = 9999;
 
 void show_menu() {
   submenuhead(kMenuStamp);
-  const int u = iocom.IUNSTDOUT;
-  const std::string dashes(43, '-');
-  gral::put1x(u, dashes);
-  gral::put1x(u, "ALTERNATE STANDARD INPUT");
-  gral::put1x(u, dashes);
-  gral::put1x(u, "START COMMAND FILE ..................5001");
-  gral::put1x(u, "EXIT COMMAND FILE AND CONTINUE.......5002");
-  gral::put1x(u, "EXIT COMMAND FILE AND QUIT ..........5003");
-  gral::put1x(u, "EXIT THIS SUBROUTINE ..................99");
+  gral::say_rule(gral::kMenuRule);
+  gral::say("ALTERNATE STANDARD INPUT");
+  gral::say_rule(gral::kMenuRule);
+  gral::say("START COMMAND FILE ..................5001");
+  gral::say("EXIT COMMAND FILE AND CONTINUE.......5002");
+  gral::say("EXIT COMMAND FILE AND QUIT ..........5003");
+  gral::say("EXIT THIS SUBROUTINE ..................99");
   menutail();
 }
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "gral/format.h"
 #include "gral/frames.h"
+#include "gral/lines.h"
 #include "gral/text.h"
 #include "records/sio.h"
 
@@ -78,7 +79,7 @@ void intg2char(std::string& text, std::int32_t& nchar, std::int32_t maxchar, std
   integlen(nchar, value);
   if (nchar > maxchar) {
     errorhead(kIntg2char);
-    gral::put(iocom.IUNSTDOUT, gral::Rec().X().A("Cannot write integer =").X().I(value, 20));
+    gral::say_items({"Cannot write integer =", gral::fmt_i(value, 20)});
     cannot_fit_tail(maxchar);
     fill_nines(text, maxchar);
     nchar = maxchar;

@@ -2,6 +2,7 @@
 
 #include "gral/format.h"
 #include "gral/frames.h"
+#include "gral/lines.h"
 #include "records/sio.h"
 
 void initsio2(std::int32_t iflag) {
@@ -16,7 +17,7 @@ void initsio2(std::int32_t iflag) {
   iocom.LWITO(3) = false;
   iocom.LPAUSE = true;
   submenuhead("initsio2   ", " 4.0", "2012-04-25");
-  gral::put1x(iocom.IUNSTDOUT, "INITIALIZING INPUT/OUTPUT");
+  gral::say("INITIALIZING INPUT/OUTPUT");
   if (iflag == 0) writesio(iocom.IUNSTDOUT);
 }
 

@@ -38,8 +38,8 @@ std::string num(float v) {
 
 void not_drawn(const Stamp& stamp, std::string_view why) {
   warninghead(stamp);
-  gral::put1x(iocom.IUNSTDOUT, why);
-  gral::put1x(iocom.IUNSTDOUT, "===> NOTHING DRAWN");
+  gral::say(why);
+  gral::say("===> NOTHING DRAWN");
   warningtail00();
 }
 
@@ -110,8 +110,7 @@ void banner() {
   gral::say_rule(gral::kMenuRule);
   gral::say("             Default Settings:");
   gral::say_rule(gral::kMenuRule);
-  gral::put(iocom.IUNSTDOUT,
-            gral::Rec().X().A("Orientation and size =").X().A(psparams_90.NAMSIZE(psparams_90.IPAGSIZ), 20));
+  gral::say_items({"Orientation and size =", gral::fmt_a(psparams_90.NAMSIZE(psparams_90.IPAGSIZ), 20)});
   gral::say_rule(gral::kMenuRule);
 }
 
@@ -121,8 +120,7 @@ void choose_format() {
   gral::say_rule(gral::kMenuRule);
   gral::say("Page orientation and size ....... Command");
   for (int k = 1; k <= 4; ++k) {
-    gral::put(iocom.IUNSTDOUT,
-              gral::Rec().X().A(psparams_90.NAMSIZE(k), 20).X().A(std::string(18, '.')).X().I(k, 1));
+    gral::say_items({gral::fmt_a(psparams_90.NAMSIZE(k), 20), gral::rule_text(18, '.'), gral::fmt_i(k, 1)});
   }
   std::int32_t st = 0;
   inintegvindef(psparams_90.IPAGSIZ, "command", psparams_90.IPAGSIZ, 1, 4, st);
@@ -130,12 +128,12 @@ void choose_format() {
 
 void write_defaults() {
   gral::say_rule(gral::kMenuRule);
-  gral::put(iocom.IUNSTDOUT, gral::Rec().X().A("updating or creating").X().A(kDefaultsFile));
+  gral::say_items({"updating or creating", kDefaultsFile});
   std::string name = kDefaultsFile;
   std::int32_t istat = 0;
   opef1(name, "plot init", psparams_90.IUNPS, "unknown", "write", 7, 0, istat);
   if (istat != 0) {
-    gral::put(iocom.IUNSTDOUT, gral::Rec().X().A("Could not update or create").X().A(kDefaultsFile));
+    gral::say_items({"Could not update or create", kDefaultsFile});
     gral::say("=> altered defaults are not saved for next run");
     gral::say("=> Proceeding");
   } else {
@@ -143,7 +141,7 @@ void write_defaults() {
     gral::put(psparams_90.IUNPS, gral::Rec().X().I(psparams_90.IPAGSIZ, 2).X().A(quoted));
     gral::put1x(psparams_90.IUNPS, " ");
     gral::close_unit(psparams_90.IUNPS);
-    gral::put(iocom.IUNSTDOUT, gral::Rec().X().A(kDefaultsFile).X().A("updated or created"));
+    gral::say_items({kDefaultsFile, "updated or created"});
   }
   gral::say_rule(gral::kMenuRule);
 }
@@ -192,14 +190,14 @@ void finish_file() {
 void wait_for_return(std::string_view question) {
   for (;;) {
     if (iocom.LWITO(2)) gral::say_rule(gral::kDotRule, '.');
-    gral::put(iocom.IUNSTDOUT, gral::Rec().X().A("Enter").X().A(question));
+    gral::say_items({"Enter", question});
     auto line = gral::read_record(iocom.IUNSTDIN);
     if (!line && iocom.LCMDOPEN && iocom.IUNSTDIN == iocom.IUNCMD) {
       gral::command_file_ran_out();
       continue;
     }
     const std::string answer = fixed::fit(line ? *line : std::string(), 1);
-    gral::put(iocom.IUNSTDOUT, gral::Rec().X().A("New value =").X().A(answer));
+    gral::say_items({"New value =", answer});
     if (iocom.LWITO(2)) gral::say_rule(gral::kDotRule, '.');
     return;
   }

@@ -105,7 +105,7 @@ void pslineto(float* x, float* y, std::int32_t n) {
   }
   if (!psparams_90.LPATH) {
     warninghead(kPslineto);
-    gral::put1x(iocom.IUNSTDOUT, "Path begins with Draw instead of Move");
+    gral::say("Path begins with Draw instead of Move");
     psparams_90.LPATH = true;
     warningtail00();
     // A lineto with no current point stops the whole file in a PostScript

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "gral/frames.h"
 #include "gral/sio.h"
 #include "support/console.h"
 #include "support/expect.h"
 
 using testing_support::Console;
+using testing_support::Lines;
 using testing_support::rule;
 
 TEST(Frames, MenuHeadsHoldNameVersionAndDateInTheirColumns) {
@@ -45,26 +48,24 @@ TEST(Frames, WarningAndErrorHeadsNameTheRoutineIn51Columns) {
   EXPECT_EQ(c.unread(), "");
 }
 
-TEST(Frames, PauseReadsTheKeyboardWhileACommandFileIsOpen) {
-  Console c("\nnext\n");
-  iocom.LCMDOPEN = true;
-  iocom.IUNSTDIN = 15;
-  warningtail00();
-  EXPECT_EQ(c.lines().at(0), " ===> HIT RETURN TO RESUME COMMANDS");
-  EXPECT_EQ(c.unread(), "next\n");
-}
-
-TEST(Frames, NoPauseWhenPausingIsOffAndNoHangAtEndOfInput) {
-  {
-    Console c("keep\n");
-    iocom.LPAUSE = false;
+// The pause reads the keyboard even during a command file, is skipped when
+// pausing is off, and goes on at the end of input as after Return.
+TEST(Frames, TailPausesByStateAndNeverWaitsForEver) {
+  // keyboard, pausing, command file open, lines, what the keyboard keeps
+  const std::tuple<const char*, bool, bool, Lines, const char*> cases[] = {
+      {"\nnext\n", true, true, {" ===> HIT RETURN TO RESUME COMMANDS", rule('*')}, "next\n"},
+      {"keep\n", false, false, {rule('*')}, "keep\n"},
+      {"", true, false, {" ===> HIT RETURN TO CONTINUE", rule('*')}, ""},
+  };
+  for (const auto& [keyboard, pause, cmdfile, shown, kept] : cases) {
+    Console c(keyboard);
+    iocom.LPAUSE = pause;
+    iocom.LCMDOPEN = cmdfile;
+    iocom.IUNSTDIN = cmdfile ? 15 : 5;
     errortail00();
-    EXPECT_EQ(c.lines(), std::vector<std::string>{rule('*')});
-    EXPECT_EQ(c.unread(), "keep\n");
+    EXPECT_EQ(c.lines(), shown);
+    EXPECT_EQ(c.unread(), kept);
   }
-  Console c("");  // the keyboard has ended: the pause goes on as after Return
-  errortail00();
-  EXPECT_EQ(c.lines(), testing_support::tail('*'));
 }
 
 TEST(ConsoleState, SetUpAndListingFollowTheCommandFileState) {
