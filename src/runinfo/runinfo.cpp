@@ -54,7 +54,7 @@ void time_line(std::string_view label, float seconds) {
   } else {
     r.F(seconds / 60.0f, 11, 3).X().A("mn");
   }
-  gral::put(iocom.IUNSTDOUT, r);
+  gral::say(r);
 }
 
 void closing_picture(char digit) {
