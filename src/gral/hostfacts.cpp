@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "gral/format.h"
 #include "gral/frames.h"
@@ -33,17 +35,15 @@ void store(std::string& out, std::string_view value, std::size_t own) {
   out = fixed::fit(value, out.empty() ? own : out.size());
 }
 
-std::string without_trailing_blanks(std::string_view s) {
-  std::size_t n = s.find_last_not_of(' ');
-  return std::string(s.substr(0, n == std::string_view::npos ? 0 : n + 1));
-}
-
-// A host fact read back from a file that a shell command writes.
+// A host fact read back from a file that a shell command writes. The command
+// as shown names the file in its redirection; the program itself creates the
+// file and hands it to the command run without the redirection.
 struct Query {
   Stamp stamp;
   std::string_view what;  // as the warnings name it
   std::string_view file;
   std::string_view command;
+  std::string_view run;
   std::size_t command_len;
   std::size_t record_len;
   std::string_view fallback;
@@ -53,12 +53,29 @@ constexpr Query kCpuQuery{kHardinfo,
                           "CPU INFO",
                           "cpu_info_tmp_001.txt",
                           "sed -n '/name/{s/.*: //p;q}' /proc/cpuinfo>cpu_info_tmp_001.txt",
+                          "sed -n '/name/{s/.*: //p;q}' /proc/cpuinfo",
                           65,
                           50,
                           "unknown"};
-constexpr Query kVersionQuery{
-    kOsversion, "SYSTEM VERSION", "sys_version_tmp_001.txt", "uname -r > sys_version_tmp_001.txt", 60,
-    8,          "Linux"};
+constexpr Query kVersionQuery{kOsversion,
+                              "SYSTEM VERSION",
+                              "sys_version_tmp_001.txt",
+                              "uname -r > sys_version_tmp_001.txt",
+                              "uname -r",
+                              60,
+                              8,
+                              "Linux"};
+
+// Commands started ahead of the routine that reads their file.
+std::function<gral::CommandResult()> started[2];
+
+std::function<gral::CommandResult()>& slot(const Query& q) {
+  return started[&q == &kCpuQuery ? 0 : 1];
+}
+
+void start(const Query& q) {
+  slot(q) = gral::platform().start_command(std::string(q.run), std::string(q.file));
+}
 
 enum class Details { command, file };
 
@@ -101,7 +118,8 @@ void warn(const Query& q, const Warning& w, const std::string& command, const gr
 std::optional<std::string> query_record(const Query& q) {
   const std::string what(q.what);
   std::string command = fixed::fit(q.command, q.command_len);
-  gral::CommandResult r = gral::platform().run_command(without_trailing_blanks(command));
+  if (!slot(q)) start(q);
+  gral::CommandResult r = std::exchange(slot(q), nullptr)();
   if (r.cmdstat != 0) {
     warn(q, {"COULD NOT DETERMINE " + what, Details::command, true}, command, r);
     return std::nullopt;
@@ -127,6 +145,11 @@ std::optional<std::string> query_record(const Query& q) {
 }
 
 }  // namespace
+
+void start_host_queries() {
+  start(kVersionQuery);
+  start(kCpuQuery);
+}
 
 void date10_time8(std::string& date, std::string& time) {
   gral::LocalTime t = gral::platform().local_time();

@@ -16,3 +16,7 @@ void hostname(std::string& name);
 void osversion(std::string& vers);
 // Processor model name, shortened (30), or "unknown"; warns on failure.
 void hardinfo(std::string& info);
+// Starts the commands of osversion and hardinfo together, so that neither
+// waits for the other; each routine then waits only for its own. Both
+// routines must follow.
+void start_host_queries();

@@ -1,6 +1,9 @@
 #include "gral/platform.h"
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <spawn.h>
+#include <sys/stat.h>
 #include <sys/utsname.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -8,7 +11,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 
@@ -25,6 +27,35 @@ RealPlatform& real() {
 }
 
 Platform* current = nullptr;
+
+CommandResult not_run(const std::string& why) {
+  return {-1, 1, why};
+}
+
+// The file a command's output goes to, created by the program itself so that
+// it is never reached through a link: a regular file standing at the name is
+// removed first, anything else there is left as it is and refused. Creating
+// with O_EXCL | O_NOFOLLOW also refuses whatever appears at the name between
+// the look and the creation.
+int create_output(const std::string& path, std::string& why) {
+  struct stat st {};
+  if (lstat(path.c_str(), &st) == 0) {
+    if (!S_ISREG(st.st_mode)) {
+      why = path + " is not a regular file: left as it is";
+      return -1;
+    }
+    if (unlink(path.c_str()) != 0 && errno != ENOENT) {
+      why = std::strerror(errno);
+      return -1;
+    }
+  } else if (errno != ENOENT) {
+    why = std::strerror(errno);
+    return -1;
+  }
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) why = std::strerror(errno);
+  return fd;
+}
 
 }  // namespace
 
@@ -47,29 +78,48 @@ std::optional<std::string> RealPlatform::node_name() {
   return std::string(u.nodename);
 }
 
-CommandResult RealPlatform::run_command(const std::string& command) {
-  CommandResult r;
-  if (std::system(nullptr) == 0) {
-    r.exitstat = -1;
-    r.cmdstat = -1;
-    r.cmdmsg = "no command shell available";
+std::function<CommandResult()> Platform::start_command(const std::string& command,
+                                                       const std::string& output) {
+  return [this, command, output] { return run_command(command, output); };
+}
+
+CommandResult RealPlatform::run_command(const std::string& command, const std::string& output) {
+  return start_command(command, output)();
+}
+
+std::function<CommandResult()> RealPlatform::start_command(const std::string& command,
+                                                           const std::string& output) {
+  std::string why;
+  const int fd = create_output(output, why);
+  if (fd < 0) return [why] { return not_run(why); };
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, fd, 1);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  // The shell replaces itself by the command: one process, not two.
+  std::string script = "exec " + command;
+  char sh[] = "sh", c[] = "-c";
+  char* argv[] = {sh, c, script.data(), nullptr};
+  pid_t pid = 0;
+  const int failed = posix_spawn(&pid, "/bin/sh", &actions, nullptr, argv, environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(fd);
+  if (failed != 0) return [failed] { return not_run(std::strerror(failed)); };
+  return [pid] {
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0) {
+      if (errno != EINTR) return not_run(std::strerror(errno));
+    }
+    CommandResult r;
+    if (WIFEXITED(status)) {
+      r.exitstat = WEXITSTATUS(status);
+    } else if (WIFSIGNALED(status)) {
+      // Reported as the shells report a command killed by a signal.
+      r.exitstat = 128 + WTERMSIG(status);
+    }
     return r;
-  }
-  // The program's own output must come before anything the command prints.
-  std::fflush(nullptr);
-  errno = 0;
-  int status = std::system(command.c_str());
-  if (status == -1) {
-    r.exitstat = -1;
-    r.cmdstat = 1;
-    r.cmdmsg = std::strerror(errno);
-  } else if (WIFEXITED(status)) {
-    r.exitstat = WEXITSTATUS(status);
-  } else if (WIFSIGNALED(status)) {
-    // Reported as the shells report a command killed by a signal.
-    r.exitstat = 128 + WTERMSIG(status);
-  }
-  return r;
+  };
 }
 
 CommandResult RealPlatform::remove_file(const std::string& path) {

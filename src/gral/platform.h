@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -44,8 +45,16 @@ class Platform {
   virtual std::optional<std::string> login_name() = 0;
   // The host's node name; nullopt when the query fails.
   virtual std::optional<std::string> node_name() = 0;
-  // Runs a command through the shell and waits for it to finish.
-  virtual CommandResult run_command(const std::string& command) = 0;
+  // Runs a command through the shell, one shell process, with its standard
+  // output going into a file created afresh at output, and waits for it. A
+  // regular file at that name is replaced; anything else there (a link, a
+  // FIFO, a device, a directory) is left alone and the command is not run.
+  // The command's own complaints go nowhere; it reads no input.
+  virtual CommandResult run_command(const std::string& command, const std::string& output) = 0;
+  // Starts such a command; what it hands back waits for it and gives its
+  // result, once. Unless a platform can run commands alongside the program,
+  // the command runs when it is waited for.
+  virtual std::function<CommandResult()> start_command(const std::string& command, const std::string& output);
   // Removes a file; cmdstat is 0 only when it is gone.
   virtual CommandResult remove_file(const std::string& path) = 0;
   virtual ClockReading system_clock() = 0;
@@ -59,7 +68,9 @@ class RealPlatform : public Platform {
   LocalTime local_time() override;
   std::optional<std::string> login_name() override;
   std::optional<std::string> node_name() override;
-  CommandResult run_command(const std::string& command) override;
+  CommandResult run_command(const std::string& command, const std::string& output) override;
+  std::function<CommandResult()> start_command(const std::string& command,
+                                               const std::string& output) override;
   CommandResult remove_file(const std::string& path) override;
   ClockReading system_clock() override;
   float processor_time() override;

@@ -1,7 +1,12 @@
 #include "gral/units.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <ext/stdio_filebuf.h>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -9,21 +14,58 @@
 namespace gral {
 namespace {
 
+// A record longer than this is cut here and the rest of its line skipped, so
+// memory stays the same whatever a file or the keyboard holds.
+constexpr std::size_t kRecordKept = 64 * 1024;
+// A "line" that has not ended after this many characters is not a line (a
+// device or a file of zeros): the input counts as ended.
+constexpr std::size_t kLineGiveUp = 16 * 1024 * 1024;
+constexpr std::size_t kFileBuffer = 64 * 1024;
+
+using FdBuf = __gnu_cxx::stdio_filebuf<char>;
+
 struct Unit {
   std::istream* in = nullptr;
   std::ostream* out = nullptr;
-  std::unique_ptr<std::fstream> file;  // owned, for file units
+  // Owned, for file units.
+  std::unique_ptr<std::streambuf> buf;
+  std::unique_ptr<std::iostream> stream;
 };
+
+// With descriptor 0, 1 or 2 closed, the next file opened would take its
+// number and the console would read or write that file. A closed one is held
+// by /dev/null opened for reading only: input ends at once and every console
+// write fails, as on the closed descriptor itself.
+void hold_closed_standard_descriptors() {
+  for (int fd = 0; fd <= 2; ++fd) {
+    if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+    int held = open("/dev/null", O_RDONLY);
+    if (held >= 0 && held != fd) {
+      dup2(held, fd);
+      close(held);
+    }
+  }
+}
 
 struct Table {
   std::map<int, Unit> units;
-  Table() { bind(std::cin, std::cout); }
+  bool console_failed = false;
+  Table() {
+    hold_closed_standard_descriptors();
+    bind(std::cin, std::cout);
+  }
   void bind(std::istream& in, std::ostream& out) {
-    for (auto& [n, u] : units)
-      if (u.file) u.file->close();
     units.clear();
     units[5].in = &in;
     units[6].out = &out;
+    console_failed = false;
+  }
+  // Pending console output reaches the device; a failure is kept for the
+  // run's exit status.
+  void flush_console() {
+    auto o = units.find(6);
+    if (o == units.end() || !o->second.out) return;
+    if (!o->second.out->flush()) console_failed = true;
   }
 };
 
@@ -41,12 +83,63 @@ std::string lower(std::string_view s) {
   return r;
 }
 
+// One line, at most kRecordKept characters of it; nullopt when the input has
+// ended (or failed) before a character was read.
+std::optional<std::string> bounded_line(std::istream& is) {
+  if (!is.good()) return std::nullopt;
+  static char kept[kRecordKept + 1];
+  is.getline(kept, sizeof kept);
+  const auto got = is.gcount();
+  if (got == 0 && is.fail()) return std::nullopt;
+  std::string line(kept, static_cast<std::size_t>(got) - (is.fail() || is.eof() ? 0 : 1));
+  if (is.fail()) {
+    // Cut at kRecordKept: the rest of the line goes unread.
+    is.clear(is.rdstate() & ~std::ios::failbit);
+    is.ignore(kLineGiveUp + 1, '\n');
+    if (is.gcount() > static_cast<std::streamsize>(kLineGiveUp)) {
+      is.setstate(std::ios::failbit);
+      return std::nullopt;
+    }
+  }
+  return line;
+}
+
+// Reads and writes wait again once the file is open; false (the descriptor
+// closed) when that cannot be set.
+bool blocking(int fd) {
+  const int flags = fcntl(fd, F_GETFL);
+  if (flags != -1 && fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0) return true;
+  close(fd);
+  return false;
+}
+
+// Opens a file for reading without ever waiting: a FIFO without a writer
+// reads as empty. Only a regular file or a pipe is accepted; a directory or
+// a device is refused as a file that cannot be opened.
+int open_for_reading(const std::string& path, bool create) {
+  if (create) {
+    int made = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (made < 0) return -1;
+    close(made);
+  }
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode))) {
+    close(fd);
+    return -1;
+  }
+  if (!blocking(fd)) return -1;
+  return fd;
+}
+
 }  // namespace
 
 void bind_console(std::istream& in, std::ostream& out) {
   table().bind(in, out);
 }
 void bind_standard_console() {
+  hold_closed_standard_descriptors();
   table().bind(std::cin, std::cout);
 }
 
@@ -57,20 +150,15 @@ void write_record(int unit, std::string_view record) {
   std::ostream& os = *it->second.out;
   os.write(record.data(), static_cast<std::streamsize>(record.size()));
   os.put('\n');
+  if (unit == 6 && !os) table().console_failed = true;
 }
 
 std::optional<std::string> read_record(int unit) {
   auto& units = table().units;
   auto it = units.find(unit);
   if (it == units.end() || !it->second.in) return std::nullopt;
-  if (unit == 5) {
-    auto o = units.find(6);
-    if (o != units.end() && o->second.out) o->second.out->flush();
-  }
-  std::istream& is = *it->second.in;
-  std::string line;
-  if (!std::getline(is, line)) return std::nullopt;
-  return line;
+  if (unit == 5) table().flush_console();
+  return bounded_line(*it->second.in);
 }
 
 bool open_unit(int unit, const std::string& name, std::string_view status, std::string_view action) {
@@ -87,26 +175,35 @@ bool open_unit(int unit, const std::string& name, std::string_view status, std::
   if (fs::is_directory(path, ec)) return false;
   if (st == "old" && !exists) return false;
   if (st == "new" && exists) return false;
-  bool reading = ac == "read";
-  bool writing = ac == "write";
-  auto f = std::make_unique<std::fstream>();
-  if (reading) {
-    f->open(path, std::ios::in);
-  } else if (writing) {
-    // A sequential file written from its start loses what followed.
-    f->open(path, std::ios::out | std::ios::trunc);
-  } else {
-    if (!exists || st == "replace") {
-      std::ofstream create(path);
-      if (!create) return false;
-    }
-    f->open(path, std::ios::in | std::ios::out);
-  }
-  if (!f->is_open()) return false;
   Unit u;
-  if (!writing) u.in = f.get();
-  if (!reading) u.out = f.get();
-  u.file = std::move(f);
+  if (ac == "write") {
+    // A sequential file written from its start loses what followed. A FIFO
+    // that nobody reads is refused rather than waited for.
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0 || !blocking(fd)) return false;
+    auto f = std::make_unique<FdBuf>(fd, std::ios::out, kFileBuffer);
+    if (!f->is_open()) {
+      close(fd);
+      return false;
+    }
+    u.buf = std::move(f);
+    u.stream = std::make_unique<std::iostream>(u.buf.get());
+    u.out = u.stream.get();
+  } else {
+    // Without an action the file is read; with a status that allows it, a
+    // missing one is created first. Nothing here writes to such a unit.
+    const bool create = ac != "read" && st != "old" && !exists;
+    int fd = open_for_reading(path, create);
+    if (fd < 0) return false;
+    auto f = std::make_unique<FdBuf>(fd, std::ios::in, kFileBuffer);
+    if (!f->is_open()) {
+      close(fd);
+      return false;
+    }
+    u.buf = std::move(f);
+    u.stream = std::make_unique<std::iostream>(u.buf.get());
+    u.in = u.stream.get();
+  }
   units[unit] = std::move(u);
   return true;
 }
@@ -114,10 +211,7 @@ bool open_unit(int unit, const std::string& name, std::string_view status, std::
 void close_unit(int unit) {
   auto& units = table().units;
   if (unit == 5 || unit == 6) return;
-  auto it = units.find(unit);
-  if (it == units.end()) return;
-  if (it->second.file) it->second.file->close();
-  units.erase(it);
+  units.erase(unit);
 }
 
 bool unit_is_open(int unit) {
@@ -128,14 +222,18 @@ bool unit_is_open(int unit) {
 
 void flush_units() {
   for (auto& [n, u] : table().units)
-    if (u.out) u.out->flush();
+    if (u.out && n != 6) u.out->flush();
+  table().flush_console();
+}
+
+bool console_write_failed() {
+  return table().console_failed;
 }
 
 void close_file_units() {
   auto& units = table().units;
   for (auto it = units.begin(); it != units.end();) {
     if (it->first != 5 && it->first != 6) {
-      if (it->second.file) it->second.file->close();
       it = units.erase(it);
     } else {
       ++it;

@@ -21,18 +21,24 @@ void bind_standard_console();
 void write_record(int unit, std::string_view record);
 
 // Reads one record without its newline; nullopt at end of input or on a read
-// error. Standard output is flushed before the keyboard is read.
+// error. Standard output is flushed before the keyboard is read. A record
+// keeps at most 64 KiB; the rest of its line is skipped.
 std::optional<std::string> read_record(int unit);
 
 // Opens a sequential text file on a unit. status: "old", "new", "unknown",
-// "replace", "scratch"; action: "read", "write", "readwrite" or blank for the
-// platform default (read and write). Returns false when it cannot be opened.
+// "replace", "scratch"; action: "write", or "read" or blank for
+// reading (a missing file is created unless the status is "old"). A file
+// opened for reading must be a regular file or a pipe, and opening it never
+// waits for a writer. Returns false when it cannot be opened.
 bool open_unit(int unit, const std::string& name, std::string_view status, std::string_view action);
 void close_unit(int unit);
 bool unit_is_open(int unit);
 
 // Writes pending output of every unit.
 void flush_units();
+// Whether a console write has failed since units 5 and 6 were bound (a full
+// disk, a closed descriptor): such a run cannot report success.
+bool console_write_failed();
 // Closes every file unit (5 and 6 stay bound).
 void close_file_units();
 

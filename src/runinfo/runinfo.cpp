@@ -101,6 +101,8 @@ void smaininfo2(std::string_view name, std::string_view vers, std::string_view d
   r.ICMND = 0;
   std::int32_t scratch = 0;
   swpinfo(scratch, 5);
+  // The two host-fact commands run while the names are looked up.
+  start_host_queries();
   username(r.USERNAM);
   hostname(r.HOSTNAM);
   osversion(r.OSVERS);

@@ -110,6 +110,7 @@ int run_varnholt_pk() {
     varnholt_pk();
   } catch (const gral::RunEnd& end) {
     gral::flush_units();
-    return end.status;
+    // Output the user never received is no success.
+    return gral::console_write_failed() ? 1 : end.status;
   }
 }

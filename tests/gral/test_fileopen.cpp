@@ -143,3 +143,31 @@ TEST(CommandFile, MenuStartsEndsAndHandsTheQuestionToTheKeyboard) {
         << keyboard;
   }
 }
+
+// A record keeps 64 KiB and the rest of its line is skipped. Only a regular
+// file or a pipe opens for reading, and a FIFO opens at once in either
+// direction: without a writer it reads as empty, without a reader it is
+// refused for writing.
+TEST(Units, RecordsAreBoundedAndOnlyFilesAndPipesOpenWithoutWaiting) {
+  TempDir dir;
+  dir.file("long.txt", std::string(100000, 'a') + "b\nnext\n");
+  ASSERT_EQ(std::system("mkfifo fifo && mkdir folder && ln -s /dev/zero zeros"), 0);
+  ASSERT_TRUE(gral::open_unit(15, "long.txt", "old", "read"));
+  EXPECT_EQ(gral::read_record(15), std::string(65536, 'a'));
+  EXPECT_EQ(gral::read_record(15), "next");
+  EXPECT_EQ(gral::read_record(15), std::nullopt);
+  // name, status, action, whether it opens
+  const std::tuple<std::string, std::string, std::string, bool> cases[] = {
+      {"fifo", "old", "read", true},    {"fifo", "unknown", "write", false},
+      {"folder", "old", "read", false}, {"/dev/zero", "old", "read", false},
+      {"zeros", "unknown", "", false},  {"/dev/null", "old", "read", false},
+      {"made.txt", "unknown", "", true}};
+  for (const auto& [name, status, action, opens] : cases) {
+    EXPECT_EQ(gral::open_unit(20, name, status, action), opens) << name << " " << action;
+    if (opens) {
+      EXPECT_EQ(gral::read_record(20), std::nullopt) << name;
+    }
+    gral::close_unit(20);
+  }
+  EXPECT_TRUE(std::filesystem::is_regular_file("made.txt"));
+}

@@ -45,8 +45,9 @@ void transcript(auto prompt, bool level2, const char* keyboard, auto init, const
   EXPECT_EQ(std::tuple(r.status, count(r.lines, question), r.lines.empty() ? "" : r.lines.back()),
             std::tuple(1, 1, " ===> END OF INPUT: RUN ENDED"));
   if (!level2) return;
+  TempDir dir;
   r = run_with(keyboard, [&] {
-    ASSERT_TRUE(gral::open_unit(15, "/dev/null", "old", "read"));
+    ASSERT_TRUE(gral::open_unit(15, dir.file("empty.txt", ""), "old", "read"));
     iocom.IUNCMD = iocom.IUNSTDIN = 15, iocom.LCMDOPEN = true, v = init, prompt(v);
   });
   EXPECT_EQ(std::tuple(v, iocom.LCMDOPEN, count(r.lines, question)),

@@ -163,12 +163,12 @@ class FakeHost : public gral::Platform {
     note("node");
     return node;
   }
-  gral::CommandResult run_command(const std::string& command) override {
+  gral::CommandResult run_command(const std::string& command, const std::string& output) override {
     const bool cpu_query = command.find("cpuinfo") != std::string::npos;
     note(cpu_query ? "cpu" : "version");
     if (!can_run) return {-1, 2, "shell not found"};
     const auto& text = cpu_query ? cpu_text : version_text;
-    if (text) std::ofstream(command.substr(command.find_last_of("> ") + 1)) << *text;
+    if (text) std::ofstream(output) << *text;
     return {};
   }
   gral::CommandResult remove_file(const std::string& path) override {

@@ -1,0 +1,222 @@
+// What a hostile user can put in the program's way: entries at the names of
+// the host-fact files, command files that are not files, endless records, a
+// console that cannot be written, and answers of every kind at random. Each
+// run must end by itself, touch nothing outside its directory, write nothing
+// on stderr and keep its memory.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <random>
+
+#include "session.h"
+#include "support/expect.h"
+#include "support/process.h"
+
+namespace {
+
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+const std::string kQuit = "\n9999\n";
+const std::string kCpuTmp = "cpu_info_tmp_001.txt", kSysTmp = "sys_version_tmp_001.txt";
+
+// A file of the user's outside the working directory.
+struct Outside {
+  Outside() { fs::create_directory("../outside_" + std::to_string(getpid())); }
+  ~Outside() { fs::remove_all(dir); }
+  const std::string dir = "../outside_" + std::to_string(getpid());
+  const std::string kept = dir + "/kept.txt", absent = dir + "/absent.txt";
+};
+
+// Every run of the program here: no byte on stderr, and never more than a
+// modest resident size whatever the files hold.
+void expect_clean(const ProcessRun& r) {
+  EXPECT_EQ(r.err, "");
+  EXPECT_LT(peak_child_mib(), 400);
+}
+
+// Entries at the temporary names are left as they are: the command is not
+// run, the fallback and its warning are used, and the run goes on. A stale
+// regular file there is replaced and removed.
+TEST(HostileInput, EntriesAtTheHostFactFileNamesAreLeftAlone) {
+  TempDir dir;
+  Outside outside;
+  std::ofstream(outside.kept) << "precious\n";
+  const std::string warned_cpu = " COULD NOT DETERMINE CPU INFO",
+                    warned_sys = " COULD NOT DETERMINE SYSTEM VERSION";
+  // what stands at each name, made by the shell
+  const std::string cases[] = {
+      "ln -s " + outside.kept + " " + kCpuTmp + "; ln -s " + outside.absent + " " + kSysTmp,
+      "mkfifo " + kCpuTmp + " " + kSysTmp, "ln -s /dev/zero " + kCpuTmp + "; ln -s /dev/zero " + kSysTmp,
+      "mkdir " + kCpuTmp + " " + kSysTmp};
+  for (const auto& setup : cases) {
+    SCOPED_TRACE(setup);
+    ASSERT_EQ(std::system(setup.c_str()), 0);
+    const ProcessRun r = run_program(kQuit);
+    expect_clean(r);
+    EXPECT_EQ(r.status, 0);
+    const Lines out = split_lines(r.out);
+    EXPECT_EQ(std::tuple(count(out, warned_cpu), count(out, warned_sys)), std::tuple(1, 1));
+    EXPECT_TRUE(
+        has_in_order(out, {{" @    System: Linux"}, {" @       CPU: unknown"}, {dialogue::kTrailer}}));
+    EXPECT_TRUE(fs::exists(fs::symlink_status(kCpuTmp)) && fs::exists(fs::symlink_status(kSysTmp)));
+    fs::remove_all(kCpuTmp), fs::remove_all(kSysTmp);
+  }
+  EXPECT_EQ(file_text(outside.kept), "precious\n");
+  EXPECT_FALSE(fs::exists(outside.absent));
+
+  std::ofstream(kCpuTmp) << "stale cpu\n", std::ofstream(kSysTmp) << "stale\n";
+  const ProcessRun r = run_program(kQuit);
+  expect_clean(r);
+  EXPECT_EQ(std::tuple(r.status, r.out.find("stale"), r.out.find(warned_sys)),
+            std::tuple(0, std::string::npos, std::string::npos));
+  EXPECT_FALSE(fs::exists(kCpuTmp) || fs::exists(kSysTmp));
+}
+
+// A command file must be a regular file or a pipe. A FIFO without a writer
+// reads as empty and is closed as one that ran out; a device, a link to one
+// and a directory are refused like a missing file. The keyboard from a
+// device of zeros, whose one line never ends, ends the run.
+TEST(HostileInput, CommandFilesThatAreNotFilesAndAnEndlessKeyboard) {
+  TempDir dir;
+  ASSERT_EQ(std::system("mkfifo fifo && mkdir folder && ln -s /dev/zero zeros"), 0);
+  // name at the file-name question, keyboard lines after it, what the run shows
+  const std::tuple<std::string, std::string, std::string> cases[] = {
+      {"fifo", "9999\n", " Command file fifo closed"},
+      {"/dev/zero", "\nn\n\n9999\n", " COULD NOT OPEN COMMAND FILE  "},
+      {"zeros", "\nn\n\n9999\n", " COULD NOT OPEN COMMAND FILE  "},
+      {"folder", "\nn\n\n9999\n", " COULD NOT OPEN COMMAND FILE  "}};
+  for (const auto& [name, then, shown] : cases) {
+    SCOPED_TRACE(name);
+    const ProcessRun r = run_program("\n5000\n5001\n" + name + "\n" + then);
+    expect_clean(r);
+    const Lines out = split_lines(r.out);
+    EXPECT_EQ(std::tuple(r.status, count(out, shown)), std::tuple(0, 1));
+    EXPECT_TRUE(has_in_order(out, {{shown}, {dialogue::kTrailer}}));
+  }
+  const ProcessRun r = run_program("", "out.txt", "/dev/zero");
+  expect_clean(r);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(has_in_order(split_lines(r.out), {{dialogue::kEnd, dialogue::kAt, dialogue::kTrailer}}));
+}
+
+// Output the user never received is a failure, whether the disk is full or
+// the descriptor closed; the same run into a file succeeds.
+TEST(HostileInput, AConsoleThatCannotBeWrittenEndsWithStatusOne) {
+  TempDir dir;
+  for (const auto& [out, status] : {std::pair("/dev/full", 1), std::pair("&-", 1), std::pair("out.txt", 0)}) {
+    const ProcessRun r = run_program(kQuit, out);
+    expect_clean(r);
+    EXPECT_EQ(r.status, status) << out;
+  }
+}
+
+const std::string kNames[] = {"fifo", "/dev/zero", "zeros", "folder", "no_dir/x", "cmds.txt", "cmds.txt"};
+
+// One answer of a kind a user might type or a file might hold: menu codes,
+// numbers at and beyond every limit, malformed numbers, yes/no/help letters,
+// blank and empty lines, random bytes and NULs, a line of a megabyte, and
+// command-file names of every kind.
+std::string random_answer(std::mt19937& g) {
+  static const std::vector<std::string> codes = {
+      "10", "11",  "12",  "14",   "20",   "31",   "32",   "33",   "34",   "35", "36", "41", "42",  "43", "50",
+      "51", "52",  "53",  "54",   "55",   "56",   "57",   "58",   "60",   "61", "62", "63", "64",  "65", "66",
+      "67", "100", "200", "5000", "5001", "5002", "5000", "5001", "5003", "99", "0",  "-1", "9999"};
+  static const std::vector<std::string> odd = {"1e39",
+                                               "-1e39",
+                                               "1e-46",
+                                               "0x10",
+                                               "1d5",
+                                               "1,2",
+                                               "/",
+                                               ",5",
+                                               "7abc",
+                                               "inf",
+                                               "nan",
+                                               "-0",
+                                               "2147483648",
+                                               "-2147483649",
+                                               "3.4028236e38",
+                                               "99999999999999999999",
+                                               "y",
+                                               "n",
+                                               "h",
+                                               "H",
+                                               "0",
+                                               "1",
+                                               "",
+                                               " ",
+                                               "\r",
+                                               "fifo",
+                                               "/dev/zero",
+                                               "zeros",
+                                               "folder",
+                                               "no_dir/x",
+                                               "cmds.txt",
+                                               "  5",
+                                               "5 6",
+                                               "1e",
+                                               "-.5e-3"};
+  auto pick = [&](const std::vector<std::string>& v) { return v[g() % v.size()]; };
+  switch (g() % 16) {
+    case 12: {
+      std::string bytes(g() % 60, ' ');
+      for (char& c : bytes) {
+        do c = static_cast<char>(g() % 256);
+        while (c == '\n' || c == '/');
+      }
+      return bytes;
+    }
+    case 13:
+      return std::string(1 + g() % 3, '\0');
+    case 14:
+      return g() % 50 == 0 ? std::string(1 << 20, static_cast<char>('0' + g() % 10)) : std::to_string(g());
+    case 15:
+      return std::to_string(static_cast<float>(static_cast<int>(g() % 20001) - 10000) / 7.0f);
+    default:
+      return g() % 16 < 9 ? pick(codes) : pick(odd);
+  }
+}
+
+// Whole runs in-process on answers at random until at least 10,000 have been
+// read: each ends by itself with status 0 and the trailer complete, or with
+// status 1 after the trailer or an error that stopped it.
+TEST_F(OnFakeHost, RandomAnswersAlwaysEndTheRun) {
+  ASSERT_EQ(std::system("mkfifo fifo && mkdir folder && ln -s /dev/zero zeros"), 0);
+  std::mt19937 g(20240913);
+  std::string commands;
+  for (int i = 0; i < 300; ++i) commands += random_answer(g) + "\n";
+  std::ofstream("cmds.txt") << commands;
+  long read = 0, runs = 0;
+  while (read < 10000) {
+    std::string keyboard;
+    long given = 0;
+    for (; given < 150; ++given) {
+      const std::string a = random_answer(g);
+      keyboard += a + "\n";
+      // Most often a file name follows the start of a command file.
+      if (a == "5001" && g() % 4 != 0) keyboard += kNames[g() % std::size(kNames)] + "\n", ++given;
+    }
+    Console c(keyboard);
+    const int status = run_varnholt_pk();
+    const Lines out = c.lines();
+    const std::string rest = c.unread();
+    read += given - std::ranges::count(rest, '\n');
+    ++runs;
+    SCOPED_TRACE("run " + std::to_string(runs));
+    ASSERT_TRUE(status == 0 || status == 1) << status;
+    const bool trailer = !out.empty() && out.back() == dialogue::kAt &&
+                         has_in_order(out, {{dialogue::kTrailer}, {" @ Version: 1.5"}});
+    const bool stopped = count(out, " EXECUTION STOPPED BY USER") +
+                             count(out, " EXECUTION STOPPED BY PROGRAM") +
+                             count(out, " ===> STOPPING EXECUTION") >
+                         0;
+    ASSERT_TRUE(trailer || (status == 1 && stopped)) << (out.empty() ? "" : out.back());
+  }
+  EXPECT_GE(runs, 2);
+}
+
+}  // namespace
