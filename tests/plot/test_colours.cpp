@@ -1,5 +1,7 @@
 // The colour table: the number of colours, single entries, the built-in
 // table and its menu, and colour-table files good and bad.
+#include <sys/stat.h>
+
 #include <string>
 #include <tuple>
 
@@ -251,12 +253,18 @@ TEST_F(Colours, FilesReadRecordByRecord) {
 }
 
 TEST_F(Colours, FileThatIsNotARegularFileIsAskedForAgain) {
+  // A directory and a device are asked for again; a FIFO with no writer
+  // reads as an empty file at once.
   std::filesystem::create_directory("adir");
+  ASSERT_EQ(mkfifo("fifo", 0600), 0);
   dir_.file("ok.txt", "1\n0 1 1 1 a\n1 1 1 1 b\n");
-  start("300\nadir\nok.txt\n99\n");
+  start("300\nadir\n/dev/zero\nok.txt\n300\nfifo\n99\n");
   scolortable(2);
-  EXPECT_TRUE(shows({" COULD NOT OPEN color table input FILE"}));
+  EXPECT_EQ(count(con_->lines(), " COULD NOT OPEN color table input FILE"), 2);
   EXPECT_EQ(name(1), "b       ");
+  EXPECT_TRUE(shows({" END OF FILE REACHED UNEXPECTEDLY", " WHILE READING LINE NUMBER     1",
+                     " Input file fifo is closed"}));
+  EXPECT_EQ(con_->unread(), "");
 }
 
 TEST_F(Colours, ChangedEntryOfTheColourInUseReachesTheOpenFile) {
