@@ -26,10 +26,11 @@ void write_record(int unit, std::string_view record);
 std::optional<std::string> read_record(int unit);
 
 // Opens a sequential text file on a unit. status: "old", "new", "unknown",
-// "replace", "scratch"; action: "write", or "read" or blank for
-// reading (a missing file is created unless the status is "old"). A file
-// opened for reading must be a regular file or a pipe, and opening it never
-// waits for a writer. Returns false when it cannot be opened.
+// "replace", "scratch"; action: "write", "read", or blank for reading with a
+// missing file created first unless the status is "old". A file opened for
+// reading must be a regular file or a pipe. Opening never waits: a FIFO
+// without a writer reads as empty, one without a reader is not opened for
+// writing. Returns false when it cannot be opened.
 bool open_unit(int unit, const std::string& name, std::string_view status, std::string_view action);
 void close_unit(int unit);
 bool unit_is_open(int unit);

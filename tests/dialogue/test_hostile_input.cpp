@@ -121,45 +121,19 @@ const std::string kNames[] = {"fifo", "/dev/zero", "zeros", "folder", "no_dir/x"
 // blank and empty lines, random bytes and NULs, a line of a megabyte, and
 // command-file names of every kind.
 std::string random_answer(std::mt19937& g) {
-  static const std::vector<std::string> codes = {
-      "10", "11",  "12",  "14",   "20",   "31",   "32",   "33",   "34",   "35", "36", "41", "42",  "43", "50",
-      "51", "52",  "53",  "54",   "55",   "56",   "57",   "58",   "60",   "61", "62", "63", "64",  "65", "66",
-      "67", "100", "200", "5000", "5001", "5002", "5000", "5001", "5003", "99", "0",  "-1", "9999"};
-  static const std::vector<std::string> odd = {"1e39",
-                                               "-1e39",
-                                               "1e-46",
-                                               "0x10",
-                                               "1d5",
-                                               "1,2",
-                                               "/",
-                                               ",5",
-                                               "7abc",
-                                               "inf",
-                                               "nan",
-                                               "-0",
-                                               "2147483648",
-                                               "-2147483649",
-                                               "3.4028236e38",
-                                               "99999999999999999999",
-                                               "y",
-                                               "n",
-                                               "h",
-                                               "H",
-                                               "0",
-                                               "1",
-                                               "",
-                                               " ",
-                                               "\r",
-                                               "fifo",
-                                               "/dev/zero",
-                                               "zeros",
-                                               "folder",
-                                               "no_dir/x",
-                                               "cmds.txt",
-                                               "  5",
-                                               "5 6",
-                                               "1e",
-                                               "-.5e-3"};
+  auto split = [](std::string_view all) {
+    std::vector<std::string> v;
+    for (std::size_t at = 0, bar = 0; bar != std::string_view::npos; at = bar + 1)
+      v.emplace_back(all.substr(at, (bar = all.find('|', at)) - at));
+    return v;
+  };
+  static const auto codes = split(
+      "10|11|12|14|20|31|32|33|34|35|36|41|42|43|50|51|52|53|54|55|56|57|58|60|61|62|63|64|65|66|67|100|200|"
+      "5000|5001|5002|5000|5001|5003|99|0|-1|9999");
+  static const auto odd = split(
+      "1e39|-1e39|1e-46|0x10|1d5|1,2|/|,5|7abc|inf|nan|-0|2147483648|-2147483649|3.4028236e38|"
+      "99999999999999999999|y|n|h|H|0|1|| |\r|  5|5 6|1e|-.5e-3|"
+      "fifo|/dev/zero|zeros|folder|no_dir/x|cmds.txt");
   auto pick = [&](const std::vector<std::string>& v) { return v[g() % v.size()]; };
   switch (g() % 16) {
     case 12: {
