@@ -102,3 +102,14 @@ TEST(Matrix, SingularMatrixIsReportedAndStopAnsweredBothWays) {
     EXPECT_EQ(r.lines.back(), rule('*'));
   }
 }
+
+// Records start blank and zero; their matrices are stored column by column,
+// as the matrix routines take them.
+TEST(Records, StartBlankAndStoreMatricesColumnByColumn) {
+  reset_records();
+  EXPECT_EQ(std::tuple(plt1blk.USTOCM(2, 2, 40), pltcharblk.COLORNAM(0), runinfo3com.ROUTNAME(3)),
+            std::tuple(0.0f, "        ", "           "));
+  plt1blk.USTOCM(2, 1, 3) = 5.0f;
+  EXPECT_EQ(plt1blk.USTOCM.layer(3)[1], 5.0f);
+  reset_records();
+}
