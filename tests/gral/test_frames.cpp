@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <map>
 #include <tuple>
 
+#include "gral/errend.h"
 #include "gral/frames.h"
+#include "gral/pictures.h"
 #include "gral/sio.h"
 #include "support/expect.h"
 
@@ -81,4 +85,112 @@ TEST(ConsoleState, SetUpAndListingFollowTheCommandFileState) {
       {32, " more    output enabled      :  F"}, {35, " command file input unit     = 15"},
       {36, " command file input index    =  0"}};
   for (const auto& [at, line] : shown) EXPECT_EQ(l[at], line);
+}
+
+namespace {
+
+Lines invalid_level(const std::string& shown) {
+  return warning_head("crevin3    ") +
+         Lines{" gravity = " + shown + " not in [0,4]U[10,14]", " ==> Do as if gravity = 3"} + tail('/');
+}
+
+// An error question answered, its default yes.
+Lines asked(const std::string& q, bool answer) {
+  return Lines{kDots} + yes_no_question(q, true) +
+         Lines{answer ? " New value =  Yes" : " New value =  No ", kDots};
+}
+
+// red (%) outside [0, 100] as reported for routine scolortable, with the
+// value it was left at; values in G14.4.
+Lines report(int gravity, float value, float after) {
+  std::map<float, std::string> g = {
+      {150, "     150.0    "}, {100, "     100.0    "}, {0, "    0.0000    "}, {-5, "    -5.000    "}};
+  const std::string red = " red (%) = " + g[value],
+                    level = (gravity < 10 ? "  " : " ") + std::to_string(gravity);
+  return {" Problem in subroutine: scolortable", " Gravity level [0-4]U[10,14] = " + level,
+          red + " outside [     0.0000     ,      100.0     ]",
+          red + (value < 0 ? " <     0.0000    " : " >      100.0    "),
+          (after == value ? " ==> UNALTERED red (%) = " : " ==> RESET red (%) = ") + g[after]};
+}
+
+// Exit status (-1: the run goes on), the value after the check, and ier.
+std::tuple<int, float, std::int32_t> check(float value, int gravity) {
+  std::int32_t ier = -1;
+  int status =
+      run_status([&] { crevin3(value, 0.0f, 100.0f, "red (%)  ", "  scolortable  ", gravity, ier); });
+  return {status, value, ier};
+}
+
+}  // namespace
+
+// Levels 0 and 10 warn, the others report an error; from 10 on the value is
+// reset to the bound it broke. Levels 2, 3, 4 (12, 13, 14) then end through
+// errortailstop: ask RESUME, ask STOP, or stop. A stop finishes an open plot,
+// so nothing drawn is lost, but ends without the trailer. An invalid level is
+// warned about first and counts as 3.
+TEST(Crevin3, EachLevelReportsResetsAndEndsWithItsExitStatus) {
+  const Lines face = written_by(sorryface), resume = {" RECOVERABLE ERROR ==> RESUMING EXECUTION ADVISED"},
+              quit = {" UNRECOVERABLE ERROR ==> QUITTING ADVISED"},
+              advice = {" Copying the above information", " and sending it to the program author",
+                        " might be helpful"};
+  const Lines resumed = resume + asked("RESUME", true) + Lines{" RESUMING EXECUTION"};
+  const Lines user_stop =
+      resume + asked("RESUME", false) + Lines{" EXECUTION STOPPED BY USER", " AFTER RECOVERABLE ERROR"};
+  const Lines stopped = face + quit + asked("STOP", true) +
+                        Lines{" EXECUTION STOPPED BY USER", " AFTER UNRECOVERABLE ERROR"} + advice;
+  const Lines twilight = face + quit + asked("STOP", false) +
+                         Lines{" ENTERING THE TWILIGHT ZONE OF COMPUTING !",
+                               " THE VALIDITY OF WHAT FOLLOWS IS QUESTIONABLE", " RESUMING EXECUTION"};
+  const Lines fatal = face + Lines{" UNRECOVERABLE ERROR", " EXECUTION STOPPED BY PROGRAM"} + advice;
+  // level, value, keyboard, exit status, value after, the lines after the report
+  const std::tuple<int, float, const char*, int, float, Lines> cases[] = {
+      {0, 150.0f, "\n", -1, 150.0f, {}},
+      {10, 150.0f, "\n", -1, 100.0f, {}},
+      {1, 150.0f, "\n", -1, 150.0f, {}},
+      {11, -5.0f, "\n", -1, 0.0f, {}},
+      {2, -5.0f, "\n\n", -1, -5.0f, resumed},
+      {12, -5.0f, "n\n\n", 1, 0.0f, user_stop},
+      {3, -5.0f, "y\n\n", 1, -5.0f, stopped},
+      {13, -5.0f, "n\n\n", -1, 0.0f, twilight},
+      {4, -5.0f, "\n", 1, -5.0f, fatal},
+      {14, -5.0f, "\n", 1, 0.0f, fatal},
+      {7, 150.0f, "\nn\n\n", -1, 150.0f, twilight},
+      {20, 150.0f, "\nn\n\n", -1, 150.0f, twilight}};
+  for (const auto& [gravity, value, keyboard, status, after, ending] : cases) {
+    SCOPED_TRACE(gravity);
+    Console c(keyboard);
+    iocom.LPLTOPEN = true;
+    bool finished = false, trailer = false;
+    gral::run_end_hooks() = {[&] { finished = true; }, [&] { trailer = true; }};
+    EXPECT_EQ(check(value, gravity), std::tuple(status, after, value < 0 ? 1 : 2));
+    const bool invalid = gravity == 7 || gravity == 20, warning = !invalid && gravity % 10 == 0;
+    EXPECT_EQ(c.lines(), (invalid ? invalid_level(gravity == 7 ? "  7" : " 20") : Lines{}) +
+                             (warning ? warning_head("crevin3    ") : error_head("crevin3    ")) +
+                             report(gravity, value, after) + ending + tail(warning ? '/' : '*'));
+    EXPECT_EQ(std::tuple(c.unread(), finished, trailer), std::tuple("", status == 1, false));
+  }
+}
+
+// Inside the bounds, NaN included, only an invalid level is reported. Other
+// stop levels end nothing; during a command file the questions still read
+// the keyboard.
+TEST(Crevin3, InsideAndOtherStopLevelsPassQuietly) {
+  for (auto [v, gravity] : {std::pair{0.0f, 14}, {100.0f, 14}, {std::nanf(""), 14}, {50.0f, 7}}) {
+    Console c("\n");
+    const auto [status, after, ier] = check(v, gravity);
+    EXPECT_EQ(std::tuple(status, ier, c.lines()),
+              std::tuple(-1, 0, gravity == 7 ? invalid_level("  7") : Lines{}));
+    EXPECT_TRUE(after == v || std::isnan(after));
+  }
+  for (int igrav : {3, -1}) {
+    const Outcome r = run_with("y\n", [&] { errortailstop(igrav); });
+    EXPECT_EQ(std::tuple(r.status, r.lines, r.unread), std::tuple(-1, Lines{}, "y\n"));
+  }
+  const Outcome r = run_with("n\n\n", [] {
+    iocom.IUNSTDIN = iocom.IUNCMD = 15;
+    iocom.LCMDOPEN = true;
+    errortailstop(0);
+  });
+  EXPECT_EQ(std::tuple(r.status, r.lines.at(r.lines.size() - 2), r.unread),
+            std::tuple(1, " ===> HIT RETURN TO RESUME COMMANDS", ""));
 }
