@@ -38,17 +38,24 @@ void transcript(auto prompt, bool level2, const char* keyboard, auto init, const
   const std::string question = screen.at(screen[0] == kDots ? 1 : 0);
   auto v = init;
   st = 77;
-  Outcome r = run_with(keyboard, [&] { iocom.LWITO(2) = level2, prompt(v); });
+  const auto asked = [&] {
+    iocom.LWITO(2) = level2;
+    prompt(v);
+  };
+  Outcome r = run_with(keyboard, asked);
   EXPECT_EQ(std::tuple(v, st, r.unread), std::tuple(value, 0, ""));
   EXPECT_EQ(r.lines, screen);
-  r = run_with("", [&] { iocom.LWITO(2) = level2, prompt(v); });
+  r = run_with("", asked);
   EXPECT_EQ(std::tuple(r.status, count(r.lines, question), r.lines.empty() ? "" : r.lines.back()),
             std::tuple(1, 1, " ===> END OF INPUT: RUN ENDED"));
   if (!level2) return;
   TempDir dir;
   r = run_with(keyboard, [&] {
     ASSERT_TRUE(gral::open_unit(15, dir.file("empty.txt", ""), "old", "read"));
-    iocom.IUNCMD = iocom.IUNSTDIN = 15, iocom.LCMDOPEN = true, v = init, prompt(v);
+    iocom.IUNCMD = iocom.IUNSTDIN = 15;
+    iocom.LCMDOPEN = true;
+    v = init;
+    prompt(v);
   });
   EXPECT_EQ(std::tuple(v, iocom.LCMDOPEN, count(r.lines, question)),
             std::tuple(value, false, count(screen, question) + 1));
