@@ -87,27 +87,23 @@ TEST(Opef1, RetryAtTheKeyboardDuringACommandFileAndOpef2RetryOrStop) {
 // The main menu as far as command files go: 5000 opens their menu, 0 leaves.
 // A file ends itself with 5002; command files do not nest, so 5001 inside one
 // only warns and the record after it goes to the next question (read from the
-// file, a question shows no default lines). 5003 asks the caller to quit even with no file
-// open. A file that cannot be opened is named as cmdfile held it, not as
+// file, a question shows no default lines). 5003 asks the caller to quit even
+// with no file open. A file that cannot be opened is named as cmdfile held it, not as
 // typed. An unknown answer shows the menu again in mode 0; in mode 1 the
 // error ending's STOP question decides.
 TEST(CommandFile, MenuStartsEndsAndHandsTheQuestionToTheKeyboard) {
   TempDir dir;
   dir.file("cmds.txt", "5000\n5001\n5000\n5002\n");
-  auto opened = [](const std::string& file) {
-    return Lines{" Standard input redirected from",   "    Command file: " + file,
-                 " Response to error or warning",     "    remains from keyboard",
-                 " Level 2 standard output disabled", rule('@')};
-  };
-  auto closed = [](const std::string& file) {
-    return Lines{" Command file " + file + " closed", " Standard input redirected from keyboard"};
-  };
   const Lines nested = {" COMMAND FILE ALREADY OPEN", " ==> NO ACTION", tail('/', true)[0]},
               from_file = {" Enter your choice", " New value =          5002"},
               none_open = {" NO OPEN COMMAND FILE", " ==> NO ACTION", tail('/')[0]},
               missing = {" COULD NOT OPEN COMMAND FILE old.txt", " ==> NO ACTION", tail('*')[0]},
               unknown = {" Unknown answer irep =     77", " ===> CANNOT PROCEED"};
-  const std::vector<Lines> ends = {opened("cmds.txt"), nested, from_file, closed("cmds.txt")};
+  const Lines opened = {" Standard input redirected from",   "    Command file: cmds.txt",
+                        " Response to error or warning",     "    remains from keyboard",
+                        " Level 2 standard output disabled", rule('@')},
+              closed = {" Command file cmds.txt closed", " Standard input redirected from keyboard"};
+  const std::vector<Lines> ends = {opened, nested, from_file, closed};
   // mode (also the count of STOP questions), keyboard after 5000, exit status, the file named after, the
   // menu's last answer, menus shown, blocks shown in order
   const std::tuple<int, std::string, int, std::string, int, long, std::vector<Lines>> cases[] = {
@@ -124,7 +120,9 @@ TEST(CommandFile, MenuStartsEndsAndHandsTheQuestionToTheKeyboard) {
     const Outcome r = run_with("5000\n" + keyboard, [&] {
       for (std::int32_t choice = -1, st = 0; choice != 0;) {
         ininteg1(choice, "your choice", st);
-        if (choice == 5000) altsio2(cmdfile, last, mode), choice = last;
+        if (choice != 5000) continue;
+        altsio2(cmdfile, last, mode);
+        choice = last;
       }
     });
     EXPECT_EQ(

@@ -75,21 +75,21 @@ TEST(Formatter, FixedFormAgreesWithPrintfOnTheFloatsBinaryValue) {
 TEST(FreeForm, OnlyCompleteNumbersOfTheAskedTypeAreRead) {
   const std::optional<std::int32_t> no;  // refused
   // text, the integer read, the real read
-  const std::tuple<const char*, std::optional<std::int32_t>, float> read[] = {
-      {"7", 7, 7.0f},
-      {"  -12 x", -12, -12.0f},
-      {"+3,8", 3, 3.0f},
-      {"7/", 7, 7.0f},
-      {"2147483648", no, 2147483648.0f},
-      {"7.5", no, 7.5f},
-      {".5", no, 0.5f},
-      {"5.", no, 5.0f},
-      {"1.5D2", no, 150.0f},
-      {"-1e3", no, -1000.0f},
-      {"1e-50", no, 0.0f},
-      {"-1D-60", no, -0.0f},
-      {"1e-40", no, 1e-40f},
-      {"1.4e-45", no, 1.4e-45f}};
+  const std::tuple<const char*, std::optional<std::int32_t>, float> read[] = {{"7", 7, 7.0f},
+                                                                              {"  -12 x", -12, -12.0f},
+                                                                              {"+3,8", 3, 3.0f},
+                                                                              {"7/", 7, 7.0f},
+                                                                              {"2147483648", no, 0x1p31f},
+                                                                              {"7.5", no, 7.5f},
+                                                                              {".5", no, 0.5f},
+                                                                              {"5.", no, 5.0f},
+                                                                              {"1.5D2", no, 150.0f},
+                                                                              {"1d5", no, 1e5f},
+                                                                              {"-1e3", no, -1000.0f},
+                                                                              {"1e-50", no, 0.0f},
+                                                                              {"-1D-60", no, -0.0f},
+                                                                              {"1e-40", no, 1e-40f},
+                                                                              {"1.4e-45", no, 1.4e-45f}};
   for (const auto& [text, want_i, want_r] : read) {
     std::int32_t i = -999;
     float r = -999.0f;
@@ -109,11 +109,10 @@ TEST(FreeForm, OnlyCompleteNumbersOfTheAskedTypeAreRead) {
 // The text keeps its length, blanks after the number; a short one is widened.
 TEST(Conversions, SmallestWidthInTheTextsFirstColumnsCountingRoundingAndSign) {
   // value, the widest it may be, the text it gives
-  const std::tuple<std::int32_t, std::int32_t, std::string> ints[] = {{-45, 5, "-45     "},
-                                                                      {0, 1, "0       "},
-                                                                      {10, 2, "10      "},
-                                                                      {INT_MAX, 10, "2147483647"},
-                                                                      {INT_MIN, 11, "-2147483648"}};
+  const std::tuple<std::int32_t, std::int32_t, std::string> ints[] = {
+      {-45, 5, "-45     "},        {0, 1, "0       "},           {10, 2, "10      "},
+      {INT_MAX, 10, "2147483647"}, {INT_MIN, 11, "-2147483648"},
+  };
   for (auto [value, maxchar, text] : ints) {
     std::string got = "abcdefgh";
     std::int32_t nchar = -1;

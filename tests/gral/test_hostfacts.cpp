@@ -69,7 +69,8 @@ TEST_F(HostFacts, EveryFactFallsBackWithAWarningWhenTheHostCannotTell) {
       {"empty", "unknown", " COULD NOT READ CPU INFO FILE", status, fallback, 1},
       {"not removed", "Core i9", " COULD NOT REMOVE CPU INFO FILE", rm, denied, 1}};
   for (auto [failure, want, message, detail, last, removals] : cases) {
-    host_.removals = 0, host_.can_run = true;
+    host_.removals = 0;
+    host_.can_run = true;
     host_.cpu_text = failure == "empty" ? "" : "Intel(R) Core(TM) i9\n";
     host_.remove_fails = failure == "not removed";
     if (failure == "not opened") std::filesystem::create_directory("cpu_info_tmp_001.txt");

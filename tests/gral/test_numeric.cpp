@@ -74,7 +74,12 @@ TEST(Matrix, InverseDeterminantAndProductsAlsoInPlace) {
                                   {m22(up, 1, 1, 1), m22(1 / d, -1 / d, -1 / d, up / d), d}}) {
     float det = 0.0f, *p = b.data();
     M22 a{};
-    EXPECT_EQ(written_by([&] { m22determt(det, p), m22invert(a.data(), p), m22invert(p, p); }), Lines{});
+    const Lines shown = written_by([&] {
+      m22determt(det, p);
+      m22invert(a.data(), p);
+      m22invert(p, p);
+    });
+    EXPECT_EQ(shown, Lines{});
     EXPECT_EQ(std::tuple(det, a, b), std::tuple(want, inverse, inverse));
   }
   const Floats b = {1, 4, 2, 5, 3, 6}, c = {7, 9, 11, 8, 10, 12};  // [1 2 3; 4 5 6] and [7 8; 9 10; 11 12]
