@@ -88,6 +88,21 @@ inline bool has_in_order(const Lines& all, const std::vector<Lines>& blocks) {
   return true;
 }
 
+// Each line stands in all, in this order, not necessarily together.
+inline bool has_each_in_order(const Lines& all, const Lines& each) {
+  std::vector<Lines> blocks;
+  for (const auto& l : each) blocks.push_back({l});
+  return has_in_order(all, blocks);
+}
+
+// The lines of all that begin with prefix.
+inline Lines starting_with(const Lines& all, std::string_view prefix) {
+  Lines some;
+  for (const auto& l : all)
+    if (l.starts_with(prefix)) some.push_back(l);
+  return some;
+}
+
 inline long count(const Lines& all, const std::string& line) {
   return std::ranges::count(all, line);
 }

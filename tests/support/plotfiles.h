@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "gral/units.h"
+#include "psdev/psdev.h"
 #include "support/expect.h"
 
 namespace testing_support {
@@ -33,6 +35,32 @@ inline void expect_renders(const std::filesystem::path& file) {
   EXPECT_EQ(std::system(cmd.c_str()), 0) << "gs failed on " << file;
   EXPECT_EQ(file_lines(err), Lines{}) << "gs complained on " << file;
 }
+
+// A plot file opened on the device as the plot library opens one (the
+// keyboard's next line keeps the default page format): the centimetre
+// scale and font 1 at 0.5 cm. drawn() closes it and gives the lines written
+// after the opening, without the five lines of the trailer.
+class DeviceFile {
+ public:
+  explicit DeviceFile(std::string name = "plot.ps", std::int32_t iopt = 1) : name_(name) {
+    intplinit(name, iopt);
+    scm2de();
+    intstextfont(1);
+    intstextsize(0.5f);
+    gral::flush_units();
+    mark_ = file_lines(name_).size();
+  }
+  Lines drawn() const {
+    intplend();
+    const auto all = file_lines(name_);
+    return all.size() < mark_ + 5 ? Lines{"file cut short"} : Lines(all.begin() + mark_, all.end() - 5);
+  }
+  std::size_t mark() const { return mark_; }
+
+ private:
+  std::string name_;
+  std::size_t mark_ = 0;
+};
 
 // Runs each test in a fresh directory and renders every plot file it leaves.
 class PlotFileTest : public ::testing::Test {
