@@ -13,7 +13,6 @@ namespace {
 using namespace testing_support;
 
 const std::string kAt = rule('@');
-const std::string kClosing = " Enter CR = Return to close the PostScript file";
 
 class Lifecycle : public PlotFileTest {
  protected:
@@ -34,30 +33,18 @@ class Lifecycle : public PlotFileTest {
   std::optional<Console> con_;
 };
 
+// The main menu's dialogue shows the warnings of opening twice and closing
+// twice; here the flag and the files at each step.
 TEST_F(Lifecycle, OpenFailCloseAndEndOfRunKeepTheFlagTrue) {
   start("y\n\n");
   std::string name = "a.ps";
   plinit(name, 3);
   EXPECT_TRUE(iocom.LPLTOPEN);
-  gral::flush_units();
-  EXPECT_EQ(file_lines("a.ps").at(0), "%!");
-  EXPECT_TRUE(shows({" UPDATING PLOT ATTRIBUTESS"}));
-  // Open already: only the warning.
-  con_->clear();
   plinit(name = "b.ps", 3);
-  EXPECT_EQ(con_->lines(), lines({warning_head("plinit              "),
-                                  {" Plot file or window is already opened",
-                                   " ==> appending to current plot file/window", rule('/')}}));
   EXPECT_FALSE(std::filesystem::exists("b.ps"));
-  // Closed: the file is finished and the flag down; closing again warns.
   plend();
   EXPECT_FALSE(iocom.LPLTOPEN);
   EXPECT_TRUE(finished("a.ps"));
-  EXPECT_EQ(count(file_lines("a.ps"), "0.57 setlinewidth"), 1);
-  con_->clear();
-  plend();
-  EXPECT_EQ(con_->lines(), lines({warning_head("plend               "),
-                                  {" The plot window or file is already closed", rule('/')}}));
   // A file that cannot be opened leaves the plot closed, and nothing is sent.
   start("y\nn\n");
   plinit(name = "no_dir/c.ps", 3);
@@ -72,48 +59,31 @@ TEST_F(Lifecycle, OpenFailCloseAndEndOfRunKeepTheFlagTrue) {
   EXPECT_TRUE(finished("d.ps"));
 }
 
-TEST_F(Lifecycle, NewPageAnswers) {
-  const Lines menu = {kAt,
-                      " @ subroutine newpage               v6.1 2016-01-07",
-                      " @=================================================",
-                      " IT IS SUGGESTED TO CLEAR THE PLOT",
-                      " You can:",
-                      " clear the window / add a page to the file ..0",
-                      " close the window / file and open a new one .1",
-                      " append to the current window / file ........2",
-                      kAt,
-                      kDots,
-                      " Enter your choice",
-                      " inside  [0,2]",
-                      " or return for default value",
-                      " Default =            0"};
-  start("y\n\n2\n1\n\ny\nq.ps\n\n");
+// The answers are followed from the main menu; here the menu whole, and a
+// new page with no plot open.
+TEST_F(Lifecycle, NewPageMenuAndNoPlotOpen) {
+  start("y\n\n");
   std::string name = "p.ps";
   plinit(name, 3);
-  newpage();  // Return takes 0: a new page
-  newpage();  // 2: the same page
-  EXPECT_TRUE(shows(menu));
-  EXPECT_TRUE(iocom.LPLTOPEN);
-  // 1: this file is finished before the next one's name is asked, with
-  // Next_plot offered.
+  con_->clear();
   newpage();
-  EXPECT_TRUE(iocom.LPLTOPEN);
-  EXPECT_TRUE(has_in_order(con_->lines(), {{kClosing},
-                                           {" Enter PostScript plot file name",
-                                            " or return for default value", " Default = Next_plot"},
-                                           {" UPDATING PLOT ATTRIBUTESS"}}));
+  EXPECT_EQ(
+      con_->lines(),
+      (Lines{kAt, " @ subroutine newpage               v6.1 2016-01-07",
+             " @=================================================", " IT IS SUGGESTED TO CLEAR THE PLOT",
+             " You can:", " clear the window / add a page to the file ..0",
+             " close the window / file and open a new one .1",
+             " append to the current window / file ........2", kAt, kDots, " Enter your choice",
+             " inside  [0,2]", " or return for default value", " Default =            0",
+             " New value =             0", kDots}));
   plend();
-  EXPECT_EQ(con_->unread(), "");
-  const auto p = file_lines("p.ps");
-  EXPECT_EQ(count(p, "%%Page:   2   2"), 1);
-  EXPECT_EQ(count(p, "%%Pages:   2"), 1);
-  EXPECT_TRUE(finished("p.ps"));
-  EXPECT_TRUE(finished("q.ps"));
-  // With no plot open, a new page writes nothing: a warning instead.
+  EXPECT_EQ(count(file_lines("p.ps"), "%%Pages:   2"), 1);
   start("0\n");
   newpage();
-  EXPECT_TRUE(shows(warning_head("newpage             ") +
-                    Lines{" No plot window or file is open", " ===> NO ACTION", rule('/')}));
+  const Lines out = con_->lines();
+  EXPECT_EQ(Lines(out.end() - 7, out.end()),
+            (warning_head("newpage             ") +
+             Lines{" No plot window or file is open", " ===> NO ACTION", rule('/')}));
   EXPECT_FALSE(iocom.LPLTOPEN);
 }
 
@@ -133,34 +103,23 @@ TEST_F(Lifecycle, AttributeModesAndMenu) {
   start("1\nn\n10\n\n99\n");
   plt2blk.LINEWIDTH = 0.3f;
   splotattributes(2);
-  const Lines menu_lines = {" -------------------------------------------",
-                            "          SETTING PLOT ATTRIBUTES",
-                            " -------------------------------------------",
-                            " GET SETTINGS",
-                            "  from currently stored..... 1 T",
-                            "  from initialisation....... 1 F",
-                            " -------------------------------------------",
-                            " LINE ATTRIBUTES:",
-                            "  thickness ................10",
-                            "  style ....................11",
-                            "  color ....................12",
-                            " POLYGON FILL ATTRIBUTES:",
-                            "  interior style ...........20",
-                            "  interior color ...........21",
-                            " TEXT ATTRIBUTES:",
-                            "  font .....................30",
-                            "  size .....................31",
-                            "  justification ............32",
-                            "  angle ....................33",
-                            "  color ....................34",
-                            " SYMBOL ATTRIBUTES:",
-                            "  type .....................40",
-                            "  size .....................41",
-                            " COLOR:",
-                            "  color table ..............50",
-                            " -------------------------------------------",
-                            " EXIT THIS SET UP  .........99",
-                            kAt};
+  // clang-format off
+  const Lines menu_lines = {
+      " -------------------------------------------", "          SETTING PLOT ATTRIBUTES",
+      " -------------------------------------------", " GET SETTINGS",
+      "  from currently stored..... 1 T", "  from initialisation....... 1 F",
+      " -------------------------------------------", " LINE ATTRIBUTES:",
+      "  thickness ................10", "  style ....................11",
+      "  color ....................12", " POLYGON FILL ATTRIBUTES:",
+      "  interior style ...........20", "  interior color ...........21",
+      " TEXT ATTRIBUTES:", "  font .....................30",
+      "  size .....................31", "  justification ............32",
+      "  angle ....................33", "  color ....................34",
+      " SYMBOL ATTRIBUTES:", "  type .....................40",
+      "  size .....................41", " COLOR:",
+      "  color table ..............50", " -------------------------------------------",
+      " EXIT THIS SET UP  .........99", kAt};
+  // clang-format on
   const Lines head = {kAt, " @ subroutine splotattributes       v1.0 2020-10-16",
                       " @================================================="};
   EXPECT_TRUE(shows(head + menu_lines +

@@ -6,10 +6,7 @@
 #include <tuple>
 
 #include "gral/format.h"
-#include "plot/plot.h"
-#include "psdev/psdev.h"
-#include "records/plot.h"
-#include "support/plotfiles.h"
+#include "support/plotpage.h"
 
 namespace {
 
@@ -25,40 +22,16 @@ Window set(Window w, std::int32_t inter = 1) {
   return w;
 }
 
-class Plot : public PlotFileTest {
+class Plot : public PlotPageTest {
  protected:
-  // A console answering from the script, with subplot 1 selected.
+  // A console answering from the script, with subplot 1 selected and
+  // warnings not pausing.
   Console& start(const std::string& keyboard = "") {
     console_.emplace(keyboard);
     plt1blk.ISUBPLOT = 1;
+    iocom.LPAUSE = false;
     return *console_;
   }
-  // Opens a black-and-white t.ps as plot opening does (the keyboard's first
-  // line keeps the default page format), with 0..1000 by 0..100 user units
-  // on 10 x 10 cm from (1, 2) cm.
-  void open_plot() {
-    std::string name = "t.ps";
-    intplinit(name, 3);
-    iocom.LPLTOPEN = true;
-    iocom.LPAUSE = false;
-    plt2blk.IFILLSTYLE = plt2blk.ITEXTALIGN = 1;
-    splotscaling(7);
-    intstextfont(1);
-    intstextsize(0.5f);
-    set({1, 2, 10, 10, 0, 1000, 0, 100, 0});
-  }
-
-  // Closes and renders the plot, and gives the lines drawn on its page. The
-  // file goes, so that a loop writes a new one each time.
-  Lines close_plot() {
-    intplend();
-    const auto all = file_lines("t.ps");
-    expect_renders("t.ps");
-    std::filesystem::remove("t.ps");
-    const auto page = std::find(all.begin(), all.end(), "%%Page:    1    1");
-    return page == all.end() ? Lines{} : Lines(page + 1, std::find(page, all.end(), "showpage"));
-  }
-
   std::optional<Console> console_;
 };
 
@@ -77,7 +50,8 @@ TEST_F(Plot, LinesAndPolygonsGoThroughTheBufferInOverlappingChunks) {
       // A pausing warning before every polygon after the first.
       const long splits = polygon && n > 501 ? static_cast<long>(want.size()) - 1 : 0;
       Console& c = start("\n" + std::string(splits, '\n') + "rest\n");
-      open_plot();
+      open_plot(0, 1000, 0, 100);
+      plt2blk.IFILLSTYLE = 1;
       iocom.LPAUSE = splits > 0;
       // Point i at (i / 2, i mod 97): its number comes back from its x.
       std::vector<float> x, y;
@@ -90,22 +64,21 @@ TEST_F(Plot, LinesAndPolygonsGoThroughTheBufferInOverlappingChunks) {
       EXPECT_EQ(count(c.lines(), " Polygone vertices =" + gral::fmt_i(n, 7)), splits);
       EXPECT_EQ(count(c.lines(), " ///          subroutine uspolygon              ///"), splits);
       EXPECT_EQ(c.unread(), "rest\n") << "each warning paused";
-      const auto page = close_plot();
       float worst = 0.0f;
-      for (const auto& l : page) {
-        if (l == "newpath") got.emplace_back();
-        float px = 0, py = 0;  // from the moveto and lineto lines
-        if (!(std::istringstream(l) >> px >> py) || got.empty()) continue;
-        const long i = std::lround((px / 28.35f - 1.0f) * 200.0f);
-        got.back().push_back(i);
-        worst = std::max({worst, std::fabs(px - 28.35f * (1.0f + 0.005f * i)),
-                          std::fabs(py - 28.35f * (2.0f + 0.1f * static_cast<float>(i % 97)))});
+      for (const auto& path : close_plot().paths) {
+        got.emplace_back();
+        for (const auto& [px, py] : path) {
+          const long i = std::lround((px / 28.35f - 2.0f) * 200.0f);
+          got.back().push_back(i);
+          worst = std::max({worst, std::fabs(px - 28.35f * (2.0f + 0.005f * i)),
+                            std::fabs(py - 28.35f * (3.0f + 0.1f * static_cast<float>(i % 97)))});
+        }
       }
       EXPECT_EQ(got, want);
       EXPECT_LT(worst, 0.011f) << "points";
       // Each chunk is finished before the next begins.
-      EXPECT_EQ(count(page, "stroke"), static_cast<long>(want.size()));
-      EXPECT_EQ(count(page, "closepath gsave"), polygon ? static_cast<long>(want.size()) : 0);
+      EXPECT_EQ(count(page_, "stroke"), static_cast<long>(want.size()));
+      EXPECT_EQ(count(page_, "closepath gsave"), polygon ? static_cast<long>(want.size()) : 0);
     }
   }
 }
@@ -121,7 +94,6 @@ TEST_F(Plot, WindowGivesScalesReversedAndEqualScalesAndAWindowWithoutExtentIsRef
       {{0, 0, 10, 10, 0, 1, -2, -2, 1}, -0.25f, 0.25f, 5, 0},      //
   };
   Console& c = start();
-  iocom.LPAUSE = false;
   for (const auto& [w, sx, sy, x0, y0] : cases) {
     SCOPED_TRACE(testing::Message() << w.xumin << ".." << w.xumax << ", " << w.yumin << ".." << w.yumax);
     set(w);
@@ -209,7 +181,6 @@ TEST_F(Plot, SubplotNumbersOutsideTheRangeAreRefusedInTheSelectingModes) {
   for (const auto& [given, inter, current, handed_back, shown] : cases) {
     SCOPED_TRACE(testing::Message() << "isub " << given << " inter " << inter);
     Console& c = start();
-    iocom.LPAUSE = false;
     plt1blk.ISUBPLOT = 3;
     std::int32_t isub = given;
     ssubplot(isub, inter);
@@ -226,64 +197,31 @@ namespace {
 // The plot library's frames name their routine in 20 columns, of which a
 // warning or error head shows the first 13.
 TEST_F(Plot, ScalingUnitsAndBufferFramesNameTheirRoutineAndRefuseWhatTheyCannotDo) {
-  const Lines scaling_refused = {" //////////////////////////////////////////////////",
-                                 " ///          subroutine splotscaling           ///",
-                                 " ///                  WARNING                   ///",
-                                 " //////////////////////////////////////////////////",
-                                 " inter =   3",
-                                 " Accepted values = 4,5,7",
-                                 " ===> NO ACTION",
-                                 " //////////////////////////////////////////////////"};
-  const Lines update_closed = {" ***          subroutine splotscaling           ***",
-                               " ***                                            ***",
-                               " ***                   ERROR                    ***",
-                               " ***                                            ***",
-                               " **************************************************",
-                               " **************************************************",
-                               " TRYING TO UPDATE PLOT SCALING",
-                               " WITH CLOSED PLOT FILE",
-                               " ===> NO ACTION"};
-  const Lines initialised = {" @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
-                             " @ subroutine splotscaling          v1.2 2024-02-19",
-                             " @=================================================",
-                             " INITIALIZING SUBPLOT SCALING",
-                             "  1: CM <-> DE untouched (plot file closed)",
-                             "  2: US <-> CM initializing",
-                             "  3: US <-> DE: untouched (plot file closed)",
-                             " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
-                             " @ subroutine ssubplot              v1.4 2019-09-29",
-                             " @=================================================",
-                             " INITIALISING SUBPLOT =   1"};
-  const auto units_refused = [](const char* inter, const char* imat) {
-    return Lines{" ///          subroutine splotunits             ///",
-                 " ///                  WARNING                   ///",
-                 " //////////////////////////////////////////////////",
-                 inter,
-                 imat,
-                 " ===> NO ACTION"};
-  };
   float v0[2] = {9, 9}, v[4] = {9, 9, 9, 9}, x[2] = {1, 2}, xb[2], yb[2];
   std::int32_t nchunk = 0, is = 5;
-  const std::vector<std::pair<std::function<void()>, Lines>> cases = {
-      {[] { splotscaling(3); }, scaling_refused},
-      {[] { splotscaling(7); }, update_closed},
-      {[] { splotscaling(5); }, initialised},
-      {[&] { splotunits(v0, v, 2, 2); }, units_refused(" inter =      2", " imat  =      2")},
-      {[&] { splotunits(v0, v, 1, 4); }, units_refused(" inter =      4", " imat  =      1")},
-      {[&] { buffer2(xb, yb, 2, nchunk, x, x, 2, is); },
-       {" ***          subroutine buffer2                ***",
-        " ***                                            ***",
-        " ***                   ERROR                    ***",
-        " ***                                            ***",
-        " **************************************************",
-        " **************************************************", " is =      5 > nx =      2",
-        " attempt to read past array"}},
+  // clang-format off
+  const std::vector<std::pair<std::function<void()>, std::vector<Lines>>> cases = {
+      {[] { splotscaling(3); }, {{" ///          subroutine splotscaling           ///"},
+        {" inter =   3", " Accepted values = 4,5,7", " ===> NO ACTION"}}},
+      {[] { splotscaling(7); }, {{" ***          subroutine splotscaling           ***"},
+        {" TRYING TO UPDATE PLOT SCALING", " WITH CLOSED PLOT FILE", " ===> NO ACTION"}}},
+      {[] { splotscaling(5); }, {{" @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
+        " @ subroutine splotscaling          v1.2 2024-02-19", " @=================================================",
+        " INITIALIZING SUBPLOT SCALING", "  1: CM <-> DE untouched (plot file closed)", "  2: US <-> CM initializing",
+        "  3: US <-> DE: untouched (plot file closed)", " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
+        " @ subroutine ssubplot              v1.4 2019-09-29", " @=================================================",
+        " INITIALISING SUBPLOT =   1"}}},
+      {[&] { splotunits(v0, v, 2, 2); }, {{" ///          subroutine splotunits             ///"},
+        {" inter =      2", " imat  =      2", " ===> NO ACTION"}}},
+      {[&] { splotunits(v0, v, 1, 4); }, {{" inter =      4", " imat  =      1", " ===> NO ACTION"}}},
+      {[&] { buffer2(xb, yb, 2, nchunk, x, x, 2, is); }, {{" ***          subroutine buffer2                ***"},
+        {" is =      5 > nx =      2", " attempt to read past array"}}},
   };
+  // clang-format on
   for (const auto& [act, shown] : cases) {
     Console& c = start();
-    iocom.LPAUSE = false;
     act();
-    EXPECT_TRUE(has_in_order(c.lines(), {shown})) << shown[1];
+    EXPECT_TRUE(has_in_order(c.lines(), shown)) << shown[0][0];
   }
   EXPECT_EQ((std::vector<float>{v0[0], v0[1], v[0], v[3]}), (std::vector<float>{9, 9, 9, 9})) << "untouched";
   // Maps 1 and 3 of the current subplot, offset then matrix column by column.
@@ -314,11 +252,12 @@ namespace {
 // trailing blanks.
 TEST_F(Plot, CentimetreLinesAndTextsReachThePageInPoints) {
   start("\n\n");
-  open_plot();
+  open_plot(0, 1, 0, 1);
   float x[] = {1.0f, 3.0f}, y[] = {2.0f, 4.0f};
   cmline(x, y, 2);
   cmtext2(1.0f, 2.0f, "ab  ");
-  EXPECT_EQ(close_plot(),
+  close_plot();
+  EXPECT_EQ(page_,
             (Lines{"newpath", "28.35 56.70 moveto", "85.05 113.40 lineto", "stroke", "28.35 56.70 moveto",
                    "14 /Helvetica findfont exch scalefont setfont", "(ab  ) show"}));
 }
@@ -338,7 +277,6 @@ TEST_F(Plot, OffsetAndMatrixSetterInEveryMode) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.inter);
     Console& con = start(std::string(40, '\n'));
-    iocom.LPAUSE = false;
     for (std::int32_t s : {1, 40}) plt1blk.US0TOCM(1, s) = 7.0f;
     float xcm0 = 1, ycm0 = 2, xx = 3, xy = 4, yx = 5, yy = 6;
     sus2cm1(xcm0, ycm0, xx, xy, yx, yy, c.inter);
@@ -367,7 +305,6 @@ TEST_F(Plot, MapDialoguesAskEveryValueAndInsistOnIxy) {
                                        {" Enter yy"}}));
 
   Console& d = start("y\n\n\n\n\n\n\n\n\n\n1\n");
-  iocom.LPAUSE = false;
   float xcm0 = 1, ycm0 = 2, xlcm = 10, ylcm = 10, xumin = 0, xumax = 5, yumin = 0, yumax = 5;
   std::int32_t ixy = 2;
   mus2cm3(xcm0, ycm0, xlcm, ylcm, xumin, xumax, yumin, yumax, ixy);

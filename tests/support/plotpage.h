@@ -105,13 +105,16 @@ class PlotPageTest : public PlotFileTest {
     std::int32_t ixy = 0;
     sus2cm3(xcm0, ycm0, xl, yl, xumin, xumax, yumin, yumax, ixy, 1);
   }
-  // Closes and renders the plot; the marks on its page.
+  // Closes and renders the plot; the marks on its page, whose lines stay
+  // in page_.
   PageMarks close_plot() {
     const PageMarks m = close_plot_file("t.ps");
+    page_ = page_lines(file_lines("t.ps"), 1);
     expect_renders("t.ps");
     std::filesystem::remove("t.ps");
     return m;
   }
+  Lines page_;
 };
 
 }  // namespace testing_support
