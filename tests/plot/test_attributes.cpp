@@ -260,11 +260,8 @@ TEST_F(Attributes, SymbolModes) {
 // storing mode and of a resend, and nothing of a fetch.
 TEST_F(Attributes, DeviceGetsStoredWidthFontAndHeight) {
   Console con("y\n\n");
-  iocom.LPAUSE = false;
-  std::string name = "attr.ps";
-  intplinit(name, 1);
+  DeviceFile file("attr.ps");
   ASSERT_TRUE(iocom.LPLTOPEN);
-  scm2de();
   plt2blk.ITEXTALIGN = -1;
   float w = 0.02f, h = 0.5f, x = 10.0f, y = 10.0f;
   std::int32_t f = 1;
@@ -283,13 +280,10 @@ TEST_F(Attributes, DeviceGetsStoredWidthFontAndHeight) {
   stextsize(h, 6);
   stextfont(f, 7);
   detext2(x, y, "b");
-  intplend();
-  const auto file = file_lines("attr.ps");
-  const auto from = std::find(file.begin(), file.end(), "%%Page:    1    1");
-  EXPECT_EQ(Lines(from + 1, from + 10),
+  EXPECT_EQ(file.drawn(),
             (Lines{"0.57 setlinewidth", "10.00 10.00 moveto", "14 /Helvetica findfont exch scalefont setfont",
                    "(a) show", "2.84 setlinewidth", "10.00 10.00 moveto",
-                   "28 /Times-Italic findfont exch scalefont setfont", "(b) show", "showpage"}));
+                   "28 /Times-Italic findfont exch scalefont setfont", "(b) show"}));
   EXPECT_FALSE(iocom.LPLTOPEN);
 }
 
