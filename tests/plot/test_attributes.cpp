@@ -1,10 +1,11 @@
 // The attribute set-routines: their modes, one table per family, a whole
-// dialogue, and what reaches an open plot file.
+// dialogue, and what reaches an open plot file; the plot's life cycle.
 #include <cmath>
 #include <map>
 #include <string>
 #include <variant>
 
+#include "gral/runend.h"
 #include "plot/plot.h"
 #include "psdev/psdev.h"
 #include "records/plot.h"
@@ -24,20 +25,20 @@ struct Setter {
   void (*set)(T&, std::int32_t);
 };
 using AnySetter = std::variant<Setter<std::int32_t>, Setter<float>>;
+// clang-format off
 const std::map<std::string, AnySetter> kSetters = {
     {"line colour", Setter<std::int32_t>{&Plt2Blk::ILINECOLOR, slinecolor}},
     {"fill colour", Setter<std::int32_t>{&Plt2Blk::IFILLCOLOR, sfillcolor}},
     {"text colour", Setter<std::int32_t>{&Plt2Blk::ITEXTCOLOR, stextcolor}},
-    {"width", Setter<float>{&Plt2Blk::LINEWIDTH, slinewidth}},
+    {"width", Setter<float>{&Plt2Blk::LINEWIDTH, slinewidth}}, {"angle", Setter<float>{&Plt2Blk::TEXTANGLE, stextangle}},
     {"fill style", Setter<std::int32_t>{&Plt2Blk::IFILLSTYLE, sfillstyle}},
     {"line style", Setter<std::int32_t>{&Plt2Blk::IFILLSTYLE, slinestyle}},
     {"align", Setter<std::int32_t>{&Plt2Blk::ITEXTALIGN, stextalign}},
-    {"angle", Setter<float>{&Plt2Blk::TEXTANGLE, stextangle}},
     {"font", Setter<std::int32_t>{&Plt2Blk::ITEXTFONT, stextfont}},
     {"height", Setter<float>{&Plt2Blk::TEXTSIZE, stextsize}},
     {"symbol size", Setter<float>{&Plt2Blk::SYMBOLSIZE, ssymbolsize}},
-    {"symbol type", Setter<std::int32_t>{&Plt2Blk::ISYMBOLTYPE, ssymboltype}},
-};
+    {"symbol type", Setter<std::int32_t>{&Plt2Blk::ISYMBOLTYPE, ssymboltype}}};
+// clang-format on
 
 enum Plot { closed, open };
 
@@ -79,11 +80,8 @@ class Attributes : public PlotFileTest {
             handed = static_cast<float>(v);
           },
           kSetters.at(c.setter));
-      EXPECT_EQ(kept, c.kept);
-      EXPECT_EQ(handed, c.handed);
-      std::vector<Lines> blocks;
-      for (const auto& l : c.shown) blocks.push_back({l});
-      EXPECT_TRUE(has_in_order(con.lines(), blocks)) << ::testing::PrintToString(con.lines());
+      EXPECT_EQ(std::make_pair(kept, handed), std::make_pair(c.kept, c.handed));
+      EXPECT_TRUE(has_each_in_order(con.lines(), c.shown)) << ::testing::PrintToString(con.lines());
       EXPECT_EQ(c.shown.empty(), con.lines().empty());
       EXPECT_EQ(con.unread(), "") << "every answer was asked for";
     }
@@ -285,6 +283,136 @@ TEST_F(Attributes, DeviceGetsStoredWidthFontAndHeight) {
                    "(a) show", "2.84 setlinewidth", "10.00 10.00 moveto",
                    "28 /Times-Italic findfont exch scalefont setfont", "(b) show"}));
   EXPECT_FALSE(iocom.LPLTOPEN);
+}
+
+// Opening, paging and closing the plot, with the one flag that says the
+// plot file is open; and the attributes as a whole.
+class Lifecycle : public PlotFileTest {
+ protected:
+  // Attributes as at start-up and a console answering from keys.
+  Console& start(const std::string& keys) {
+    con_.emplace();
+    splotattributes(5);
+    con_.emplace(keys);
+    iocom.LPAUSE = false;
+    return *con_;
+  }
+  bool shows(const Lines& block) const { return has_in_order(con_->lines(), {block}); }
+  // The file ends as a finished plot file does.
+  static bool finished(const std::string& file) {
+    const auto all = file_lines(file);
+    return all.size() > 2 && all.back() == "%%EOF";
+  }
+  std::optional<Console> con_;
+};
+
+// The main menu's dialogue shows the warnings of opening twice and closing
+// twice; here the flag and the files at each step.
+TEST_F(Lifecycle, OpenFailCloseAndEndOfRunKeepTheFlagTrue) {
+  start("y\n\n");
+  std::string name = "a.ps";
+  plinit(name, 3);
+  EXPECT_TRUE(iocom.LPLTOPEN);
+  plinit(name = "b.ps", 3);
+  EXPECT_FALSE(std::filesystem::exists("b.ps"));
+  plend();
+  EXPECT_FALSE(iocom.LPLTOPEN);
+  EXPECT_TRUE(finished("a.ps"));
+  // A file that cannot be opened leaves the plot closed, and nothing is sent.
+  start("y\nn\n");
+  plinit(name = "no_dir/c.ps", 3);
+  EXPECT_FALSE(iocom.LPLTOPEN);
+  EXPECT_TRUE(shows({" Plot file or window could not be opened", " ==> the plot stays closed"}));
+  EXPECT_FALSE(shows({" UPDATING PLOT ATTRIBUTESS"}));
+  // The run ends while the plot is open: the file is still finished.
+  start("y\n");
+  plinit(name = "d.ps", 3);
+  EXPECT_EQ(run_status([] { gral::end_run(1, false); }), 1);
+  EXPECT_FALSE(iocom.LPLTOPEN);
+  EXPECT_TRUE(finished("d.ps"));
+}
+
+// The answers are followed from the main menu; here the menu whole, and a
+// new page with no plot open.
+TEST_F(Lifecycle, NewPageMenuAndNoPlotOpen) {
+  start("y\n\n");
+  std::string name = "p.ps";
+  plinit(name, 3);
+  con_->clear();
+  newpage();
+  EXPECT_EQ(
+      con_->lines(),
+      (Lines{kAt, " @ subroutine newpage               v6.1 2016-01-07",
+             " @=================================================", " IT IS SUGGESTED TO CLEAR THE PLOT",
+             " You can:", " clear the window / add a page to the file ..0",
+             " close the window / file and open a new one .1",
+             " append to the current window / file ........2", kAt, kDots, " Enter your choice",
+             " inside  [0,2]", " or return for default value", " Default =            0",
+             " New value =             0", kDots}));
+  plend();
+  EXPECT_EQ(count(file_lines("p.ps"), "%%Pages:   2"), 1);
+  start("0\n");
+  newpage();
+  const Lines out = con_->lines();
+  EXPECT_EQ(Lines(out.end() - 7, out.end()),
+            (warning_head("newpage             ") +
+             Lines{" No plot window or file is open", " ===> NO ACTION", rule('/')}));
+  EXPECT_FALSE(iocom.LPLTOPEN);
+}
+
+TEST_F(Lifecycle, AttributeModesAndMenu) {
+  for (int quiet : {1, 3, 9, -1}) {
+    start("");
+    splotattributes(quiet);
+    EXPECT_EQ(con_->lines(), Lines{}) << quiet;
+  }
+  start("");
+  splotattributes(7);
+  EXPECT_EQ(con_->lines(), lines({error_head("splotattributes     "),
+                                  {" TRYING TO PROPAGATE PLOT ATTRIBUTES", "  WITH CLOSED PLOT FILE",
+                                   " ===> NO ACTION", rule('*')}}));
+  // The menu, whole; then the initial values chosen, and the width starts
+  // from its default.
+  start("1\nn\n10\n\n99\n");
+  plt2blk.LINEWIDTH = 0.3f;
+  splotattributes(2);
+  // clang-format off
+  const Lines menu_lines = {
+      " -------------------------------------------", "          SETTING PLOT ATTRIBUTES",
+      " -------------------------------------------", " GET SETTINGS",
+      "  from currently stored..... 1 T", "  from initialisation....... 1 F",
+      " -------------------------------------------", " LINE ATTRIBUTES:",
+      "  thickness ................10", "  style ....................11",
+      "  color ....................12", " POLYGON FILL ATTRIBUTES:",
+      "  interior style ...........20", "  interior color ...........21",
+      " TEXT ATTRIBUTES:", "  font .....................30",
+      "  size .....................31", "  justification ............32",
+      "  angle ....................33", "  color ....................34",
+      " SYMBOL ATTRIBUTES:", "  type .....................40",
+      "  size .....................41", " COLOR:",
+      "  color table ..............50", " -------------------------------------------",
+      " EXIT THIS SET UP  .........99", kAt};
+  // clang-format on
+  const Lines head = {kAt, " @ subroutine splotattributes       v1.0 2020-10-16",
+                      " @================================================="};
+  EXPECT_TRUE(shows(head + menu_lines +
+                    Lines{kDots, " Enter your choice", " or return for default value",
+                          " Default =           99", " New value =             1"}));
+  EXPECT_TRUE(shows({"  from currently stored..... 1 F", "  from initialisation....... 1 T"}));
+  EXPECT_TRUE(shows({" present value in cm .......     0.020"}));
+  EXPECT_EQ(plt2blk.LINEWIDTH, 0.02f);
+  // Without the menu lines (a command file being read): the head and the
+  // question only; an empty answer leaves.
+  start("\n");
+  iocom.LWITO(2) = false;
+  splotattributes(0);
+  EXPECT_EQ(con_->lines(), (head + Lines{" Enter your choice", " New value =            99"}));
+  // Mode 4: every setter with its dialogue from its default, then the menu.
+  start(std::string(13, '\n'));
+  splotattributes(4);
+  EXPECT_TRUE(shows({" INITIALIZING PLOT ATTRIBUTESS"}));
+  EXPECT_TRUE(shows({" EXIT THIS SET UP  .........99"}));
+  EXPECT_EQ(con_->unread(), "");
 }
 
 }  // namespace

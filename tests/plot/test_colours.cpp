@@ -34,12 +34,6 @@ class Colours : public ::testing::Test {
     return {plt2blk.RED(i), plt2blk.GREEN(i), plt2blk.BLUE(i)};
   }
   bool shows(const Lines& block) const { return has_in_order(con_->lines(), {block}); }
-  // Each line shown, in this order.
-  bool shows_in_order(const Lines& each) const {
-    std::vector<Lines> blocks;
-    for (const auto& l : each) blocks.push_back({l});
-    return has_in_order(con_->lines(), blocks);
-  }
 
   TempDir dir_;
   std::optional<Console> con_;
@@ -92,7 +86,7 @@ TEST_F(Colours, NumberOfColoursModes) {
     scolornb(n, inter);
     EXPECT_EQ(std::make_tuple(plt2blk.NBCOLOR, n, plt2blk.ILINECOLOR), std::make_tuple(nb, back, line));
     EXPECT_EQ(plt2blk.LCOLORPLOT, nb != 1);
-    EXPECT_TRUE(shows_in_order(shown));
+    EXPECT_TRUE(has_each_in_order(con_->lines(), shown));
     if (shown.empty()) {
       EXPECT_EQ(con_->lines(), Lines{});
     }
@@ -134,26 +128,17 @@ TEST_F(Colours, EntryModesAndMenu) {
   start("20\nLilac\n30\n80\n\n90\n\n");
   nm = fixed::blanks(25);
   scolorrgb(17, nm, r, g, b, 2);
-  const Lines menu_top = {kAt,
-                          " @ subroutine scolorgb              v3.1 2024-02-13",
-                          " @=================================================",
-                          "                SETTING COLOR               ",
-                          " -------------------------------------------",
-                          " max nb of colors ... =  18",
-                          " current nb of colors =  18",
-                          " -------------------------------------------",
-                          " MODIFYING SETTING FOR COLOR INDEX =  17",
-                          " -------------------------------------------",
-                          " Color name:",
-                          " current = Violet  "};
-  EXPECT_TRUE(shows(
-      menu_top + Lines{" new     = Violet                   ", " change new name........................20",
-                       " -----------------------------------------", " RGB components:",
-                       "        |   red% | green% |  blue% |", " current|   50.0 |    0.0 |  100.0 |",
-                       "     new|   50.0 |    0.0 |  100.0 |", " change new rgb setting ................30",
-                       " -------------------------------------------",
-                       " DO NOT APPLY NEW SETTINGS AND EXIT ....98",
-                       " APPLY NEW SETTINGS AND EXIT ...........99", kAt}));
+  // clang-format off
+  EXPECT_TRUE(shows({kAt, " @ subroutine scolorgb              v3.1 2024-02-13",
+      " @=================================================", "                SETTING COLOR               ",
+      kDashes, " max nb of colors ... =  18", " current nb of colors =  18", kDashes,
+      " MODIFYING SETTING FOR COLOR INDEX =  17", kDashes, " Color name:", " current = Violet  ",
+      " new     = Violet                   ", " change new name........................20",
+      " -----------------------------------------", " RGB components:", "        |   red% | green% |  blue% |",
+      " current|   50.0 |    0.0 |  100.0 |", "     new|   50.0 |    0.0 |  100.0 |",
+      " change new rgb setting ................30", kDashes, " DO NOT APPLY NEW SETTINGS AND EXIT ....98",
+      " APPLY NEW SETTINGS AND EXIT ...........99", kAt}));
+  // clang-format on
   EXPECT_TRUE(shows({" new     = Lilac                    "}));
   EXPECT_TRUE(shows({" current|   50.0 |    0.0 |  100.0 |", "     new|   80.0 |    0.0 |   90.0 |"}));
   EXPECT_EQ(name(17), "Lilac   ");
@@ -169,29 +154,17 @@ TEST_F(Colours, EntryModesAndMenu) {
 TEST_F(Colours, TableMenuWhole) {
   start("100\n10\n1\n99\n99\n");
   scolortable(0);
-  const Lines head = {kAt, " @ subroutine scolortable           v1.6 2020-10-14",
-                      " @=================================================", " SETTING COLOR TABLE",
-                      " -------------------------------------------"};
-  const Lines tail = {" set 1 rgb color ..............200", " read color table from file ...300",
-                      " -------------------------------------------", " EXIT ..........................99",
-                      kAt};
-  EXPECT_TRUE(
-      shows(head + Lines{" Current nb of colors:   18", " -------------------------------------------",
-                         " |index|      name|   red% | green% |  blue% |",
-                         " |   0 |  White-bk|  100.0 |  100.0 |  100.0 |",
-                         " |   1 |  Black   |    0.0 |    0.0 |    0.0 |"}));
-  EXPECT_TRUE(
-      shows({" |  18 |  Rose    |  100.0 |    0.0 |   50.0 |", " -------------------------------------------",
-             " change nb of colors ..........100   18"}));
+  EXPECT_TRUE(shows({" |  18 |  Rose    |  100.0 |    0.0 |   50.0 |", kDashes,
+                     " change nb of colors ..........100   18"}));
   // After the number of colours went down to 1: two rows.
-  EXPECT_TRUE(
-      shows(head +
-            Lines{" Current nb of colors:    1", " -------------------------------------------",
-                  " |index|      name|   red% | green% |  blue% |",
-                  " |   0 |  White-bk|  100.0 |  100.0 |  100.0 |",
-                  " |   1 |  Black   |    0.0 |    0.0 |    0.0 |",
-                  " -------------------------------------------", " change nb of colors ..........100    1"} +
-            tail));
+  // clang-format off
+  EXPECT_TRUE(shows({kAt, " @ subroutine scolortable           v1.6 2020-10-14",
+      " @=================================================", " SETTING COLOR TABLE", kDashes,
+      " Current nb of colors:    1", kDashes, " |index|      name|   red% | green% |  blue% |",
+      " |   0 |  White-bk|  100.0 |  100.0 |  100.0 |", " |   1 |  Black   |    0.0 |    0.0 |    0.0 |",
+      kDashes, " change nb of colors ..........100    1", " set 1 rgb color ..............200",
+      " read color table from file ...300", kDashes, " EXIT ..........................99", kAt}));
+  // clang-format on
   EXPECT_FALSE(plt2blk.LCOLORPLOT);
   EXPECT_EQ(con_->unread(), "");
 }
@@ -199,14 +172,9 @@ TEST_F(Colours, TableMenuWhole) {
 TEST_F(Colours, FilesReadRecordByRecord) {
   const std::string five =
       "4\n0 100 100 100 White\n1,0,0,0,Black\n2 50 50 50 'Half grey'\n3 1 2 3 x\n4 5 6 7 y\n";
-  struct FileCase {
-    std::string what, text;
-    std::int32_t nb;  // NBCOLOR left
-    int entry;        // an entry to look at
-    std::string entry_name;
-    float red;
-    Lines shown;
-  };
+  // What, the file's text; NBCOLOR left, an entry to look at with its name and red, and lines shown.
+  using FileCase = std::tuple<std::string, std::string, std::int32_t, int, std::string, float, Lines>;
+
   // clang-format off
   const FileCase cases[] = {
       {"five records", five, 4, 2, "Half gre", 50, {" Could read up to:   18 DATA", " Actually read   :    4 DATA",
@@ -237,15 +205,14 @@ TEST_F(Colours, FilesReadRecordByRecord) {
         {" WHILE READING LINE NUMBER     2"}},
   };
   // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& [what, text, nb, entry, entry_name, red, shown] : cases) {
+    SCOPED_TRACE(what);
     start("300\nt.txt\n99\n");
-    dir_.file("t.txt", c.text);
+    dir_.file("t.txt", text);
     scolortable(2);
-    EXPECT_EQ(plt2blk.NBCOLOR, c.nb);
-    EXPECT_EQ(name(c.entry), c.entry_name);
-    EXPECT_EQ(plt2blk.RED(c.entry), c.red);
-    for (const auto& l : c.shown) EXPECT_TRUE(shows({l})) << l;
+    EXPECT_EQ(std::make_tuple(plt2blk.NBCOLOR, name(entry), plt2blk.RED(entry)),
+              std::make_tuple(nb, entry_name, red));
+    for (const auto& l : shown) EXPECT_TRUE(shows({l})) << l;
     // The menu comes back after the file, and the file is closed.
     EXPECT_EQ(count(con_->lines(), " read color table from file ...300"), 2);
     EXPECT_FALSE(gral::unit_is_open(20));
