@@ -1,130 +1,118 @@
-// Setting up axes, their links and the box: where the values start, what
-// is checked, what is stored and handed back, and the menus' transcripts.
-#include <string>
+// Setting up axes, their links and the box: where the values start, what is checked, what is
+// stored and handed back, and the menus line by line at output level 2 and without it (as
+// while a command file is read).
 #include <tuple>
 #include <vector>
 
-#include "axis/axis.h"
-#include "records/axis.h"
+#include "support/axes.h"
 #include "support/menus.h"
-#include "support/records.h"
 
 namespace {
 
 using namespace testing_support;
 
-// One axis as the set-up routines take it.
-struct Ax {
-  float usa1, usa2, wau1, wau2, waud, walas;
-  std::string walab;
-  std::int32_t nawdig, nasubint, nlabintk;
-  bool operator==(const Ax&) const = default;
-};
+const AxisValues kCaller = {1, 2, 10, 20, 2.5f, 0.3f, fixed::fit("Caller", 40), 2, 4, 3};
+const AxisValues kStored = {5000, 0, 5000, 0, -500, 0.5f, fixed::fit("Depth (m)", 40), 0, 5, 2};
+const AxisValues kDefault = {0, 10, 0, 10, 5, 0.5f, fixed::fit("Generic 0-10 axis", 40), 0, 5, 1};
 
-// s1axis1, or s1axis when the label interval is left out, on a copy of a.
-Ax set_axis(Ax a, std::int32_t iaxis, std::int32_t imode, bool with_interval = true) {
-  if (with_interval)
-    s1axis1(a.usa1, a.usa2, a.wau1, a.wau2, a.waud, a.walas, a.walab, a.nawdig, a.nasubint, a.nlabintk, iaxis,
-            imode);
-  else
-    s1axis(a.usa1, a.usa2, a.wau1, a.wau2, a.waud, a.walas, a.walab, a.nawdig, a.nasubint, iaxis, imode);
-  return a;
-}
-// What axis k holds, its label at the given length.
-Ax stored(std::int32_t k, std::size_t label_length = 30) {
-  const auto& r = axisblk7a;
-  const std::string label = fixed::fit(axisblk7b.WALAB(k), label_length);
-  return {r.USA1(k),  r.USA2(k), r.WAU1(k),   r.WAU2(k),     r.WAUD(k),
-          r.WALAS(k), label,     r.NAWDIG(k), r.NASUBINT(k), r.NLABINTK(k)};
+const Lines kAxisHead = menu_head(" @ subroutine s1axis1               v3.1 2012-05-09");
+const Lines kLinkHead = menu_head(" @ subroutine s1axuswdtyp           v1.1 2012-05-09");
+const Lines kBoxHead = menu_head(" @ subroutine s1bx2d                v1.4 2012-05-09");
+const Lines kAllHead = menu_head(" @ subroutine snaxis                v2.1 2012-05-09");
+
+const char* const kAxes2To15[] = {" 2", " 3", " 4", " 5", " 6", " 7", " 8",
+                                  " 9", "10", "11", "12", "13", "14", "15"};
+
+Lines off(const char* echo) {
+  return choice(echo, false);
 }
 
-struct Box {
-  std::int32_t x, y, left, right, bottom, top, clip, zero;
-  std::string label;
-  bool operator==(const Box&) const = default;
-};
-Box set_box(Box b, std::int32_t ibox, std::int32_t imode) {
-  s1bx2d(b.x, b.y, b.left, b.right, b.bottom, b.top, b.clip, b.zero, b.label, ibox, imode);
-  return b;
-}
-Box stored_box(std::size_t label_length = 25) {
-  const auto& r = axisblk7a;
-  return {r.IBXAXIS,     r.IBYAXIS,     r.IBBORDER(1),
-          r.IBBORDER(2), r.IBBORDER(3), r.IBBORDER(4),
-          r.IBCLIP,      r.IBZEROLIN,   fixed::fit(axisblk7b.BOXLAB, label_length)};
-}
-
-const std::string kGeneric = "Generic 0-10 axis";
-const Ax kCaller = {1, 2, 10, 20, 2.5f, 0.3f, fixed::fit("Caller", 40), 2, 4, 3};
-const Ax kStored = {5000, 0, 5000, 0, -500, 0.5f, fixed::fit("Depth (m)", 40), 0, 5, 2};
-const Ax kDefault = {0, 10, 0, 10, 5, 0.5f, fixed::fit(kGeneric, 40), 0, 5, 1};
-
-// Every test starts from the axes of a fresh run and axis 4 as the program
-// defines it; box 1 is never set.
-class AxisSetUp : public ::testing::Test {
+// The axes of a fresh run, axis 1 with a label longer than the all-axes list shows; box 1 is
+// never set.
+class Menus : public ::testing::Test {
  protected:
-  AxisSetUp() {
+  Menus() {
     reset_records();
     written_by([] { snaxis(5); });
-    std::int32_t link = 1;
-    float scale = 1.0f;
-    s1axuswdtyp(link, scale, 4, 1);
+    axisblk7b.WALAB(1) = fixed::fit("Shmax: largest horizontal stress", 30);
+  }
+};
+
+// Axis 4 as the program defines it besides, user space and annotation linked.
+class AxisSetUp : public Menus {
+ protected:
+  AxisSetUp() {
+    link(1, 1.0f, 1);
     set_axis(kStored, 4, 1);
+  }
+  // s1axuswdtyp on axis 4 at output level 2 off: the screen, and the link and scale handed back.
+  static std::tuple<Lines, std::int32_t, float> link(std::int32_t l, float s, std::int32_t mode,
+                                                     const std::string& keyboard = "") {
+    const Lines out = menu_transcript(keyboard, false, [&] { s1axuswdtyp(l, s, 4, mode); });
+    return {out, l, s};
   }
 };
 
 TEST_F(AxisSetUp, ModesChooseTheStartAndTheDialogueAndAlwaysStore) {
-  const Lines announce =
-      menu_head(" @ subroutine s1axis1               v3.1 2012-05-09") + Lines{" INITIALIZING AXIS NB    4"};
+  const Lines announce = kAxisHead + Lines{" INITIALIZING AXIS NB    4"},
+              menu = kAxisHead + off(" New value =            99");
   // Mode, the values it starts from, whether it announces and whether its menu opens.
-  const std::vector<std::tuple<std::int32_t, Ax, bool, bool>> cases = {
+  const std::vector<std::tuple<std::int32_t, AxisValues, bool, bool>> cases = {
       {0, kCaller, false, true},  {1, kCaller, false, false},  {2, kStored, false, true},
       {3, kStored, false, false}, {4, kDefault, true, true},   {5, kDefault, true, false},
       {10, kStored, false, true}, {11, kCaller, false, false}, {12, kCaller, false, true},
       {-2, kCaller, false, true}, {-1, kCaller, false, false},
   };
-  for (const auto& [mode, start, announces, menu] : cases) {
+  for (const auto& [mode, start, announces, opens] : cases) {
     SCOPED_TRACE(mode);
     set_axis(kStored, 4, 1);
-    Ax got;
-    const auto out = run_with("\n", [&, mode = mode] { got = set_axis(kCaller, 4, mode); });
+    AxisValues got;
+    EXPECT_EQ(menu_transcript("\n", false, [&, mode = mode] { got = set_axis(kCaller, 4, mode); }),
+              lines({announces ? announce : Lines{}, opens ? menu : Lines{}}));
     EXPECT_EQ(got, start) << "handed back";
-    // Link 1: the stored user bounds are the annotation bounds.
-    Ax want = start;
+    // Linked: the stored user bounds are the annotation bounds.
+    AxisValues want = start;
     want.usa1 = want.wau1, want.usa2 = want.wau2;
-    EXPECT_EQ(stored(4, 40), want);
-    EXPECT_EQ(out.unread, menu ? "" : "\n");
-    const Lines first4(out.lines.begin(), out.lines.begin() + std::min<std::size_t>(4, out.lines.size()));
-    EXPECT_EQ(first4 == announce, announces);
-    if (!menu && !announces) {
-      EXPECT_EQ(out.lines, Lines{});
-    }
+    EXPECT_EQ(axis_stored(4), want);
   }
   // The earlier variant neither reads nor writes the label interval.
-  Ax got = set_axis(kCaller, 5, 3, false);
-  EXPECT_EQ(got.nlabintk, kCaller.nlabintk);
-  set_axis(kCaller, 5, 1, false);
-  EXPECT_EQ(stored(5).nlabintk, 1);
+  set_axis(kStored, 4, 1);
+  EXPECT_EQ(set_axis(kCaller, 4, 3, false).nlabintk, kCaller.nlabintk);
+  set_axis(kCaller, 4, 1, false);
+  EXPECT_EQ(axis_stored(4).nlabintk, 2);
 }
 
-TEST_F(AxisSetUp, AxisNumbersOutsideOneToFifteenChangeNothing) {
-  for (const auto& [iaxis, trying] :
-       {std::pair{0, " trying to set axis nb =    0"}, std::pair{16, " trying to set axis nb =   16"}}) {
-    const Lines body = {trying, " max axis nb =   15", " ===> NO ACTION"};
+TEST_F(AxisSetUp, NumbersOfNoAxisOrBoxChangeNothingInAnyMode) {
+  const AxisValues axis4 = axis_stored(4);
+  const BoxValues box = {3, 3, 3, 3, 3, 3, 0, 0, "Box"};
+  for (const auto& [n, at] : {std::pair{0, "    0"}, std::pair{16, "   16"}}) {
+    const std::string nb = at;
+    const Lines body = {" trying to set axis nb =" + nb, " max axis nb =   15", " ===> NO ACTION"};
     for (std::int32_t mode : {0, 1, 3, 5}) {
-      SCOPED_TRACE(testing::Message() << iaxis << " mode " << mode);
-      Ax got;
-      const auto out = run_with("", [&, iaxis = iaxis] { got = set_axis(kCaller, iaxis, mode); });
-      EXPECT_EQ(got, kCaller);
-      EXPECT_EQ(out.lines, error_frame("s1axis1    ", body));
-      std::int32_t link = 1;
-      float scale = 2;
-      EXPECT_EQ(written_by([&, iaxis = iaxis] { s1axuswdtyp(link, scale, iaxis, mode); }),
-                error_frame("s1axuswdtyp", body));
-      EXPECT_EQ(std::make_pair(link, scale), std::make_pair(1, 2.0f));
+      SCOPED_TRACE(testing::Message() << n << " mode " << mode);
+      AxisValues got;
+      EXPECT_EQ(written_by([&, n = n] { got = set_axis(kCaller, n, mode); }),
+                error_frame("s1axis1    ", body));
+      std::int32_t l = 1;
+      float s = 2;
+      EXPECT_EQ(written_by([&, n = n] { s1axuswdtyp(l, s, n, mode); }), error_frame("s1axuswdtyp", body));
+      BoxValues b;
+      EXPECT_EQ(written_by([&, n = n] { b = set_box(box, n, mode); }),
+                error_frame("s1bx2d     ",
+                            {" trying to set box nb =" + nb, " max box nb =    1", " ===> NO ACTION"}));
+      EXPECT_TRUE(got == kCaller && l == 1 && s == 2.0f && b == box) << "arguments unchanged";
     }
+    float a = 1, b = 2;
+    EXPECT_EQ(written_by([&, n = n] { g1axbd(a, b, n); }),
+              error_frame("g1axbd     ", {" trying to get bounds of axis nb =" + nb, " max axis nb =   15",
+                                          " ===> RETURNING [0, 10]"}));
+    EXPECT_TRUE(a == 0.0f && b == 10.0f);
   }
-  EXPECT_EQ(stored(4, 40), (Ax{5000, 0, 5000, 0, -500, 0.5f, fixed::fit("Depth (m)", 40), 0, 5, 2}));
+  EXPECT_TRUE(axis_stored(4) == axis4 &&
+              box_stored() == (BoxValues{0, 0, 0, 0, 0, 0, 0, 0, std::string(60, ' ')}));
+  float a = 0, b = 0;
+  g1axbd(a, b, 4);
+  EXPECT_TRUE(a == 5000.0f && b == 0.0f);
 }
 
 TEST_F(AxisSetUp, IncrementPointsFromTheFirstBoundToTheSecond) {
@@ -139,128 +127,223 @@ TEST_F(AxisSetUp, IncrementPointsFromTheFirstBoundToTheSecond) {
   };
   // clang-format on
   for (const auto& [w1, w2, wd, want, reset] : cases) {
-    for (std::int32_t mode : {1, 11}) {
-      SCOPED_TRACE(testing::Message() << w1 << " " << w2 << " " << wd << " mode " << mode);
-      Ax a = kDefault;
-      a.wau1 = w1, a.wau2 = w2, a.waud = wd;
-      Ax got;
-      const Lines out = written_by([&] { got = set_axis(a, 6, mode); });
-      EXPECT_TRUE(got.waud == want && stored(6).waud == want);
-      EXPECT_EQ(count(out, warning_head("s1axis1    ")[1]), reset.empty() ? 0 : 1);
-      EXPECT_EQ(count(out, reset), reset.empty() ? 0 : 1);
-    }
+    SCOPED_TRACE(testing::Message() << w1 << " " << w2 << " " << wd);
+    AxisValues a = kDefault, got;
+    a.wau1 = w1, a.wau2 = w2, a.waud = wd;
+    const Lines out = written_by([&] { got = set_axis(a, 6, 1); });
+    EXPECT_TRUE(got.waud == want && axis_stored(6).waud == want);
+    EXPECT_EQ(count(out, warning_head("s1axis1    ")[1]), reset.empty() ? 0 : 1);
+    EXPECT_EQ(count(out, reset), reset.empty() ? 0 : 1);
   }
 }
 
-TEST_F(AxisSetUp, LinksDeriveTheStoredUserBoundsAndLabelsAreCut) {
-  // Link, scale, variant: the stored user bounds of annotation 0 to 5000 and user 7 to 9.
-  const std::vector<std::tuple<std::int32_t, float, bool, float, float>> cases = {
-      {0, 1000, true, 7, 9}, {1, 1000, true, 0, 5000}, {2, 1000, true, 0, 5}, {2, 1000, false, 7, 9}};
-  for (const auto& [link, scale, full, u1, u2] : cases) {
-    SCOPED_TRACE(testing::Message() << link << (full ? " s1axis1" : " s1axis"));
-    // Link 2 is offered by the menu only.
-    std::int32_t l = link == 2 ? 0 : link;
-    float s = scale;
-    run_with(link == 2 ? "10\n2\n99\n" : "", [&] { s1axuswdtyp(l, s, 7, link == 2 ? 0 : 1); });
-    ASSERT_EQ(axisblk7a.IUSWDTYP(7), link);
-    const Ax got = set_axis({7, 9, 0, 5000, 500, 0.5f, std::string(40, 'x'), 0, 5, 1}, 7, 1, full);
-    EXPECT_EQ(std::make_pair(got.usa1, got.usa2), std::make_pair(7.0f, 9.0f)) << "caller keeps its values";
-    EXPECT_EQ(std::make_pair(axisblk7a.USA1(7), axisblk7a.USA2(7)), std::make_pair(u1, u2));
-    EXPECT_EQ(axisblk7b.WALAB(7), std::string(30, 'x'));
-  }
-  // Mode 3 into a shorter text pads or cuts the label.
-  Ax a = kCaller;
-  a.walab = "ab";
-  EXPECT_EQ(set_axis(a, 4, 3).walab, "De");
-}
-
-TEST_F(AxisSetUp, LinkModesAndChecks) {
-  // Link and scale given, mode; handed back, stored, and the warning's body.
+TEST_F(AxisSetUp, LinksAreCheckedAndDeriveTheStoredUserBounds) {
+  // Link and scale given, mode; stored, and whether the warning tells the link; then the user
+  // bounds stored for annotation 1000 to 5000 and user 7 to 9 by s1axis1 and by s1axis.
   // clang-format off
-  const std::vector<std::tuple<std::int32_t, float, std::int32_t, std::int32_t, float, Lines>> cases = {
-      {2, 3.0f, 1, 0, 3.0f, {" trying to set us/wd type =    2", " UNKNOWN TYPE", " ==> RESET TYPE =    0"}},
-      {-1, 3.0f, 11, 0, 3.0f, {" trying to set us/wd type =   -1", " UNKNOWN TYPE", " ==> RESET TYPE =    0"}},
-      {1, 0.0f, 1, 1, 0.0f, {}},
-      {2, 3.0f, 3, 1, 1.0f, {}},  // axis 4 holds link 1, scale 1
-      {2, 3.0f, 5, 0, 1.0f, {}},
+  const std::vector<std::tuple<std::int32_t, float, std::int32_t, std::int32_t, float, const char*,
+                               std::pair<float, float>, std::pair<float, float>>> cases = {
+      {2, 3.0f, 1, 0, 3.0f, " trying to set us/wd type =    2", {7, 9}, {7, 9}},
+      {-1, 3.0f, 11, 0, 3.0f, " trying to set us/wd type =   -1", {7, 9}, {7, 9}},
+      {1, 0.0f, 1, 1, 0.0f, "", {1000, 5000}, {1000, 5000}},
+      {0, 1000.0f, 0, 2, 1000.0f, "", {1, 5}, {7, 9}},  // link 2 is offered by the menu only: 10, 2, 99
+      {2, 3.0f, 3, 1, 1.0f, "", {1000, 5000}, {1000, 5000}},  // axis 4 holds link 1, scale 1
+      {2, 3.0f, 5, 0, 1.0f, "", {7, 9}, {7, 9}},
   };
   // clang-format on
-  for (const auto& [link, scale, mode, want_link, want_scale, warning] : cases) {
-    SCOPED_TRACE(testing::Message() << link << " " << scale << " mode " << mode);
-    std::int32_t l = link;
-    float s = scale;
-    const Lines out = written_by([&] { s1axuswdtyp(l, s, 4, mode); });
-    EXPECT_EQ(std::make_pair(l, s), std::make_pair(want_link, want_scale));
-    EXPECT_EQ(std::make_pair(axisblk7a.IUSWDTYP(4), axisblk7a.WAOUS(4)),
-              std::make_pair(want_link, want_scale));
-    if (mode == 5) {
-      EXPECT_EQ(out.back(), " INITIALIZING US-WD FOR AXIS NB    4");
-    } else if (warning.empty()) {
+  for (const auto& [given, scale, mode, want_link, want_scale, trying, s1axis1_bounds, s1axis_bounds] :
+       cases) {
+    SCOPED_TRACE(testing::Message() << given << " " << scale << " mode " << mode);
+    const auto [out, l, s] = link(given, scale, mode, mode == 0 ? "10\n2\n\n" : "");
+    EXPECT_TRUE(l == want_link && s == want_scale && axisblk7a.IUSWDTYP(4) == l && axisblk7a.WAOUS(4) == s);
+    if (*trying) {
+      EXPECT_EQ(out, lines({warning_head("s1axuswdtyp"),
+                            {trying, " UNKNOWN TYPE", " ==> RESET TYPE =    0", rule('/')}}));
+    } else if (mode == 5) {
+      EXPECT_EQ(out, kLinkHead + Lines{" INITIALIZING US-WD FOR AXIS NB    4"});
+    } else if (mode != 0) {
       EXPECT_EQ(out, Lines{});
-    } else {
-      EXPECT_EQ(out, lines({warning_head("s1axuswdtyp"), warning, tail('/')}));
     }
-    s1axuswdtyp(l = 1, s = 1.0f, 4, 1);
+    for (bool with_interval : {true, false}) {
+      const auto got =
+          set_axis({7, 9, 1000, 5000, 500, 0.5f, std::string(40, 'x'), 0, 5, 1}, 4, 1, with_interval);
+      EXPECT_TRUE(got.usa1 == 7.0f && got.usa2 == 9.0f) << "caller keeps its values";
+      EXPECT_EQ(std::make_pair(axisblk7a.USA1(4), axisblk7a.USA2(4)),
+                with_interval ? s1axis1_bounds : s1axis_bounds);
+    }
+    EXPECT_EQ(axisblk7b.WALAB(4), std::string(30, 'x'));
+    link(1, 1.0f, 1);
   }
 }
 
 TEST_F(AxisSetUp, AllAxesStartGenericAndOddModesDoNothing) {
+  std::int32_t l = 0;
+  float s = 5;
+  s1axuswdtyp(l, s, 9, 1);
   set_axis(kCaller, 9, 1);
-  std::int32_t link = 1;
-  float scale = 5;
-  s1axuswdtyp(link, scale, 9, 1);
-  for (std::int32_t mode : {1, 3, 7}) EXPECT_EQ(written_by([&] { snaxis(mode); }), Lines{});
-  EXPECT_EQ(stored(9, 40), kCaller);
-  EXPECT_EQ(std::make_pair(axisblk7a.IUSWDTYP(9), axisblk7a.WAOUS(9)), std::make_pair(1, 5.0f));
-  const Lines out = written_by([] { snaxis(5); });
-  EXPECT_EQ(out,
-            menu_head(" @ subroutine snaxis                v2.1 2012-05-09") + Lines{" INITIALIZING AXES"});
-  for (std::int32_t k = 1; k <= 15; ++k) {
-    EXPECT_EQ(stored(k, 40), kDefault) << k;
-    EXPECT_EQ(std::make_pair(axisblk7a.IUSWDTYP(k), axisblk7a.WAOUS(k)), std::make_pair(0, 1.0f));
-  }
+  for (std::int32_t mode : {1, 3, 7, -1}) EXPECT_EQ(written_by([&] { snaxis(mode); }), Lines{});
+  EXPECT_TRUE(axis_stored(9) == kCaller && axisblk7a.WAOUS(9) == 5.0f);
+  EXPECT_EQ(written_by([] { snaxis(5); }), kAllHead + Lines{" INITIALIZING AXES"});
+  for (std::int32_t k = 1; k <= 15; ++k)
+    EXPECT_TRUE(axis_stored(k) == kDefault && axisblk7a.IUSWDTYP(k) == 0 && axisblk7a.WAOUS(k) == 1.0f) << k;
 }
 
-TEST_F(AxisSetUp, BoxModesChecksAndStore) {
-  const Box caller = {3, 4, 2, 3, 4, 5, 1, 1, fixed::fit("Stress range", 60)};
-  const Box generic = {1, 2, 1, 1, 1, 1, 0, 0, fixed::fit("Generic box", 60)};
-  auto reset = [](const char* trying, const char* to) {
-    return error_frame("s1bx2d     ", {trying, " max axis nb =   15", to});
+TEST_F(AxisSetUp, BoxModesCheckAxisNumbersFromTheCallerAndTheStoredBoxAndStore) {
+  const BoxValues caller = {3, 4, 2, 3, 4, 5, 1, 1, fixed::fit("Stress range", 60)};
+  auto reset = [](const char* n, const char* to) {
+    return error_frame("s1bx2d     ", {std::string(" trying to set axis nb =") + n, " max axis nb =   15",
+                                       std::string(" ===> RESET axis nb =    ") + to});
   };
-  const char *x0 = " trying to set axis nb =    0", *x16 = " trying to set axis nb =   16";
-  const char *to1 = " ===> RESET axis nb =    1", *to2 = " ===> RESET axis nb =    2";
-  // Never set: the stored box names axis 0, and is mended like a caller's.
-  Box got;
-  Lines out = written_by([&] { got = set_box(caller, 1, 3); });
-  EXPECT_EQ(out, lines({reset(x0, to1), reset(x0, to2)}));
-  EXPECT_EQ(got, (Box{1, 2, 0, 0, 0, 0, 0, 0, std::string(60, ' ')}));
-
-  // Caller's axis numbers are checked; border types, flags and label are not.
-  Box odd = {16, 0, 0, 7, 1, 1, 5, 1, fixed::fit("Box", 60)};
-  out = written_by([&] { got = set_box(odd, 1, 1); });
-  EXPECT_EQ(out, lines({reset(x16, to1), reset(x0, to2)}));
-  EXPECT_EQ(got, (Box{1, 2, 0, 7, 1, 1, 5, 1, fixed::fit("Box", 60)}));
-  EXPECT_EQ(stored_box(60), got);
-
-  // Stored values come back unchecked by mode 3; 5 gives the defaults.
-  set_box(caller, 1, 1);
-  odd.x = 16;
-  EXPECT_EQ(set_box(odd, 1, 3), caller);
-  out = written_by([&] { got = set_box(odd, 1, 5); });
-  EXPECT_EQ(out.back(), " INITIALIZING BOX NB    1");
-  EXPECT_EQ(got, generic);
-  EXPECT_EQ(stored_box(60), generic);
-
-  // A long label keeps its first 25 characters; boxes other than 1 do not exist.
+  // Whether a box was stored before (else never set), the mode; the screen and the box handed back
+  // and stored. Axis numbers from the caller and the stored box are checked, nothing else is.
+  const BoxValues odd = {16, 0, 0, 7, 1, 1, 5, 1, fixed::fit("Box", 60)},
+                  generic = {1, 2, 1, 1, 1, 1, 0, 0, fixed::fit("Generic box", 60)};
+  // clang-format off
+  const std::vector<std::tuple<bool, std::int32_t, Lines, BoxValues>> cases = {
+      {false, 3, reset("    0", "1") + reset("    0", "2"), {1, 2, 0, 0, 0, 0, 0, 0, std::string(60, ' ')}},
+      {true, 1, reset("   16", "1") + reset("    0", "2"), {1, 2, 0, 7, 1, 1, 5, 1, fixed::fit("Box", 60)}},
+      {true, 3, {}, caller},
+      {true, 5, kBoxHead + Lines{" INITIALIZING BOX NB    1"}, generic},
+  };
+  // clang-format on
+  for (const auto& [before, mode, out, want] : cases) {
+    SCOPED_TRACE(mode);
+    reset_records();
+    if (before) set_box(caller, 1, 1);
+    BoxValues got;
+    EXPECT_EQ(written_by([&, mode = mode] { got = set_box(odd, 1, mode); }), out);
+    EXPECT_TRUE(got == want && box_stored() == want);
+  }
+  // A long label keeps its first 25 characters.
   set_box({1, 2, 1, 1, 1, 1, 0, 0, std::string(26, 'b') + "c"}, 1, 1);
   EXPECT_EQ(axisblk7b.BOXLAB, std::string(25, 'b'));
-  for (const auto& [ibox, trying] :
-       {std::pair{0, " trying to set box nb =    0"}, std::pair{2, " trying to set box nb =    2"}}) {
-    out = written_by([&, ibox = ibox] { got = set_box(caller, ibox, 1); });
-    EXPECT_EQ(got, caller);
-    EXPECT_EQ(out, error_frame("s1bx2d     ", {trying, " max box nb =    1", " ===> NO ACTION"}));
-  }
-  EXPECT_EQ(axisblk7b.BOXLAB, std::string(25, 'b'));
+}
+
+TEST_F(Menus, AxisMenuComesBackAfterTheIncrementIsResetAndOffersNoUserBoundsWhenLinked) {
+  auto run = [](const std::string& keyboard, bool level2, std::int32_t iaxis) {
+    return menu_transcript(keyboard, level2, [=] {
+      set_axis({0, 10, 0, 10, 0, 0.5f, "Generic 0-10 axis", 0, 5, 1}, iaxis, 0);
+    });
+  };
+  // clang-format off
+  const Lines reset = warning_head("s1axis1    ") + Lines{" Inconsistent annotation increment:",
+      " initial value      =     0.000", " final   value      =    10.000", " increment          =     0.000",
+      " => RESET increment =     5.000", rule('/')};
+  Lines menu = {" Sizes:", " max nb of axis    =   15", " axis label length =   30", kDashes,
+      " SETTING UP AXIS #    6", " -------------", " user space:",
+      " initial value ....................1     0.000",
+      " final   value ....................2    10.000", " -------------", " annotation:",
+      " initial value ...................20     0.000", " final   value ...................21    10.000",
+      " increment .......................22     0.000", " size in cm ......................23     0.500",
+      " nb of digits after dec. point ...24    0", " nb of subtics intervals..........25    5",
+      " axis label ......................26 Generic 0-10 axis", " nb of tics intervals for label ..27    1",
+      kDashes, " EXIT.............................99", kMenuTail};
+  // clang-format on
+  const Lines first = menu;
+  menu[13] = " increment .......................22     5.000";
+  const char* echo = " New value =            99";
+  EXPECT_EQ(run("\n\n", true, 6),
+            lines({kAxisHead, first, choice(echo), reset, kAxisHead, menu, choice(echo)}));
+  EXPECT_EQ(axisblk7a.WAUD(6), 5.0f);
+  // Linked axis 7: item 1 only shows the menu again.
+  axisblk7a.IUSWDTYP(7) = 1;
+  EXPECT_EQ(run("1\n99\n99\n", false, 7), lines({kAxisHead, off(" New value =             1"), kAxisHead,
+                                                 off(echo), reset, kAxisHead, off(echo)}));
+}
+
+TEST_F(Menus, LinkMenuResetsAZeroScaleAndOffersThreeLinks) {
+  auto run = [](const std::string& keyboard, bool level2) {
+    return menu_transcript(keyboard, level2, [] {
+      std::int32_t l = 1;
+      float s = 0;
+      s1axuswdtyp(l, s, 3, 0);
+    });
+  };
+  // clang-format off
+  const Lines links = {" link between user units and annotations:", " annotation & user independent ....0",
+                       " annotation = user ................1", " annotation = user * scale ........2"};
+  auto menu = [](const char* kind, const char* link) {
+    return kLinkHead + Lines{" SETTING UP AXIS #    3", " max nb of axis  =   15", kDashes, kind, link,
+        " annotations/user scaling  .......20   1.00000    ", kDashes, " EXIT.............................99",
+        kMenuTail};
+  };
+  EXPECT_EQ(run("10\n2\n\n", true),
+            lines({warning_head("s1axuswdtyp"), {" trying to set wd/us scaling =  0.000000    ",
+                       " ==> RESET SCALING =   1.00000    ", rule('/')},
+                   menu(" user space = annotation", " user space versus annotations ...10    1"),
+                   choice(" New value =            10"), links,
+                   {kDots, " Enter your choice (0-2)", " inside  [0,2]", " or return for default value",
+                    " Default =            1", " New value =             2", kDots},
+                   menu(" user space and annotations independent",
+                        " user space versus annotations ...10    2"),
+                   choice(" New value =            99")}));
+  // clang-format on
+  EXPECT_EQ(std::make_pair(axisblk7a.IUSWDTYP(3), axisblk7a.WAOUS(3)), std::make_pair(2, 1.0f));
+  // The links are listed at every level.
+  EXPECT_TRUE(has_in_order(run("10\n2\n\n", false), {kLinkHead, off(" New value =            10"), links}));
+}
+
+TEST_F(Menus, AllAxesMenuListsTheAxesAndChainsTheirMenus) {
+  Lines list = {" AXIS SET UP", kDashes, " axis label                  axis nb",
+                " -----------------------------------", " Shmax: largest horiz ............ 1"};
+  for (const char* n : kAxes2To15) list.push_back(std::string(" Generic 0-10 axis    ............") + n);
+  list = list + Lines{kDashes, " Go through all axes.............100", " EXIT.............................99",
+                      kMenuTail};
+  EXPECT_EQ(menu_transcript("\n", true, [] { snaxis(0); }),
+            lines({kAllHead, list, choice(" New value =            99")}));
+  // From mode 10 on, the link menu of axis 3 comes first and its new link shapes the axis menu.
+  // clang-format off
+  EXPECT_TRUE(has_in_order(menu_transcript("3\n10\n2\n\n\n\n", true, [] { snaxis(10); }),
+                           {kAllHead, kLinkHead, {" user space versus annotations ...10    2"}, kAxisHead,
+                            {" SETTING UP AXIS #    3", " -------------", " user space:"}, kAllHead}));
+  // clang-format on
+  // 100 goes through the fifteen axes, and below mode 10 without their links.
+  const Lines all = menu_transcript("100\n" + std::string(16, '\n'), false, [] { snaxis(0); });
+  EXPECT_TRUE(count(all, kAxisHead[1]) == 15 && count(all, kLinkHead[1]) == 0);
+}
+
+TEST_F(Menus, BoxMenuShowsTheAxesAndBorderTypesBeforeAskingForThem) {
+  Lines axes = {kDashes, " Available axes:", " label: nb", kDashes, " Shmax: largest horizontal stre    1"};
+  for (const char* n : kAxes2To15) axes.push_back(std::string(" Generic 0-10 axis                ") + n);
+  axes.push_back(kDashes);
+  // clang-format off
+  const Lines types = {kDashes, " Border types:", " line+tics+ticmarks+axelabel.......1",
+      " line+tics+ticmarks................2", " line+tics.........................3",
+      " line..............................4", " nothing...........................5", kDashes};
+  const Lines menu = kBoxHead + Lines{" SETTING BOX #    1", kDashes,
+      " X axis label: Shmax: largest horizontal stre", " X axis nb........................10    1",
+      " X axis params ...................11", " -----------------------------------",
+      " Y axis label: Generic 0-10 axis             ", " Y axis nb........................20    2",
+      " Y axis params ...................21", kDashes, " Border types:",
+      " left ............................30    1",
+      " right ...........................31    1", " bottom ..........................32    1",
+      " top .............................33    1", kDashes,
+      " Box label   : Generic box" + std::string(49, ' '),
+      " Clipping ........................40    0", " X=0 & Y=0 mark line .............50    0",
+      " Change box label ................60", kDashes, " EXIT.............................99", kMenuTail};
+  // clang-format on
+  const auto box = [](std::int32_t mode) {
+    set_box({1, 2, 1, 1, 1, 1, 0, 0, std::string(60, ' ')}, 1, mode);
+  };
+  // clang-format off
+  EXPECT_EQ(menu_transcript("10\n\n30\n\n\n", true, [&] { box(4); }),
+            lines({kBoxHead, {" INITIALIZING BOX NB    1"}, menu, choice(" New value =            10"), axes,
+                   {kDots, " Enter X axis nb", " inside  [1,15]", " or return for default value",
+                    " Default =            1", " New value =             1", kDots},
+                   menu, choice(" New value =            30"), types,
+                   {kDots, " Enter left border type", " inside  [1,5]", " or return for default value",
+                    " Default =            1", " New value =             1", kDots},
+                   menu, choice(" New value =            99")}));
+  // The whole box menu at every level; item 11 opens the earlier axis menu, without a label interval.
+  EXPECT_EQ(menu_transcript("11\n\n\n", false, [&] { box(2); }),
+            lines({menu, off(" New value =            11"),
+                   menu_head(" @ subroutine s1axis                v3.1 2012-05-09"),
+                   off(" New value =            99"),
+                   menu, off(" New value =            99")}));
+  EXPECT_TRUE(has_in_order(menu_transcript("21\n\n\n", true, [&] { box(2); }),
+                           {{" axis label ......................26 Generic 0-10 axis" + std::string(18, ' '),
+                             kDashes}}));
+  // clang-format on
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "records/sio.h"
 #include "support/expect.h"
 
 namespace testing_support {
@@ -20,6 +21,19 @@ inline Lines choice(const std::string& echo, bool level2 = true) {
   if (!level2) return {" Enter your choice", echo};
   return {kDots, " Enter your choice", " or return for default value", " Default =           99", echo,
           kDots};
+}
+
+// The screen's records while f runs against the keyboard, with output level 2
+// on (menus listed) or off (as while a command file is read), not pausing.
+template <class F>
+Lines menu_transcript(const std::string& keyboard, bool level2, F&& f) {
+  return run_with(keyboard,
+                  [&] {
+                    iocom.LWITO(2) = level2;
+                    iocom.LPAUSE = false;
+                    f();
+                  })
+      .lines;
 }
 
 }  // namespace testing_support

@@ -3,6 +3,7 @@
 // drawing compare these with positions computed on their own.
 #pragma once
 
+#include <cmath>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -23,6 +24,7 @@ struct PlacedText {
   Point at;          // the point the text is moved to
   float angle;       // the rotation before it, 0 when none
   std::string text;  // as written, escapes removed
+  float across = 0;  // shift along the baseline in text widths: 0 left end, -0.5 centred, -1 right end
 };
 struct PageMarks {
   std::vector<std::vector<Point>> paths;
@@ -56,9 +58,43 @@ inline PageMarks marks_of(const Lines& page) {
       for (std::size_t i = 0; i < s.size(); ++i) t += s[i] == '\\' ? s[++i] : s[i];
       m.texts.push_back({at, angle, t});
       pending = false;
+    } else if (l.starts_with("dup stringwidth pop") && !m.texts.empty()) {
+      m.texts.back().across = 1.0f / std::stof(l.substr(20));
     }
   }
   return m;
+}
+
+// A page point given in centimetres.
+inline Point cm_point(double x, double y) {
+  return {static_cast<float>(28.35 * x), static_cast<float>(28.35 * y)};
+}
+
+// Plotted points agree within 0.011 points in each coordinate.
+inline ::testing::AssertionResult near(Point got, Point want) {
+  if (std::fabs(got.x - want.x) <= 0.011f && std::fabs(got.y - want.y) <= 0.011f)
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << "(" << got.x << ", " << got.y << ") is not (" << want.x << ", " << want.y << ")";
+}
+
+// Every path point for point and every text with its anchor, angle and
+// shift along the baseline, as expected.
+inline void expect_marks(const PageMarks& got, const PageMarks& want) {
+  ASSERT_EQ(got.paths.size(), want.paths.size());
+  for (std::size_t i = 0; i < got.paths.size(); ++i) {
+    ASSERT_EQ(got.paths[i].size(), want.paths[i].size()) << "path " << i;
+    for (std::size_t j = 0; j < got.paths[i].size(); ++j)
+      EXPECT_TRUE(near(got.paths[i][j], want.paths[i][j])) << "path " << i << " point " << j;
+  }
+  ASSERT_EQ(got.texts.size(), want.texts.size());
+  for (std::size_t i = 0; i < got.texts.size(); ++i) {
+    const auto &g = got.texts[i], &w = want.texts[i];
+    EXPECT_EQ(g.text, w.text);
+    EXPECT_TRUE(near(g.at, w.at)) << g.text;
+    EXPECT_NEAR(g.angle, w.angle, 0.01f) << g.text;
+    EXPECT_EQ(g.across, w.across) << g.text;
+  }
 }
 
 // The lines of page n of a plot file, after its "%%Page:" line up to
