@@ -42,18 +42,11 @@ const std::map<std::string, AnySetter> kSetters = {
 
 enum Plot { closed, open };
 
-// One call: the field holds `stored` and the argument `given`; afterwards
-// they must hold `kept` and `handed`, and the lines shown stand in this
+// One call: the setter; the field holds `stored` and the argument `given`;
+// the mode, the plot open or closed, the keys; afterwards the field must
+// hold `kept` and the argument `handed`, and the lines shown stand in this
 // order (nothing at all is shown when none are listed).
-struct Case {
-  const char* setter;
-  float stored, given;
-  std::int32_t inter;
-  Plot plot;
-  const char* keys;
-  float kept, handed;
-  Lines shown;
-};
+using Case = std::tuple<const char*, float, float, std::int32_t, Plot, const char*, float, float, Lines>;
 
 // Fresh attributes: four colours named c0 to c3, warnings without a pause.
 class Attributes : public PlotFileTest {
@@ -64,25 +57,25 @@ class Attributes : public PlotFileTest {
     for (int i = 0; i <= 18; ++i) pltcharblk.COLORNAM(i) = fixed::fit("c" + std::to_string(i), 8);
   }
   void check(const std::vector<Case>& cases) {
-    for (const auto& c : cases) {
-      SCOPED_TRACE(testing::Message() << c.setter << " " << c.given << " mode " << c.inter);
-      Console con(c.keys);
+    for (const auto& [setter, stored, given, inter, plot, keys, kept_want, handed_want, shown] : cases) {
+      SCOPED_TRACE(testing::Message() << setter << " " << given << " mode " << inter);
+      Console con(keys);
       iocom.LPAUSE = false;
-      iocom.LPLTOPEN = c.plot == open;
+      iocom.LPLTOPEN = plot == open;
       float kept = 0.0f, handed = 0.0f;
       std::visit(
           [&](auto s) {
             using T = std::remove_reference_t<decltype(plt2blk.*s.field)>;
-            plt2blk.*s.field = static_cast<T>(c.stored);
-            T v = static_cast<T>(c.given);
-            s.set(v, c.inter);
+            plt2blk.*s.field = static_cast<T>(stored);
+            T v = static_cast<T>(given);
+            s.set(v, inter);
             kept = static_cast<float>(plt2blk.*s.field);
             handed = static_cast<float>(v);
           },
-          kSetters.at(c.setter));
-      EXPECT_EQ(std::make_pair(kept, handed), std::make_pair(c.kept, c.handed));
-      EXPECT_TRUE(has_each_in_order(con.lines(), c.shown)) << ::testing::PrintToString(con.lines());
-      EXPECT_EQ(c.shown.empty(), con.lines().empty());
+          kSetters.at(setter));
+      EXPECT_EQ(std::make_pair(kept, handed), std::make_pair(kept_want, handed_want));
+      EXPECT_TRUE(has_each_in_order(con.lines(), shown)) << ::testing::PrintToString(con.lines());
+      EXPECT_EQ(shown.empty(), con.lines().empty());
       EXPECT_EQ(con.unread(), "") << "every answer was asked for";
     }
   }
@@ -123,10 +116,10 @@ TEST_F(Attributes, ColourDialogueWhole) {
   std::int32_t icol = 2;
   plt2blk.NBCOLOR = 2;
   plt2blk.ITEXTCOLOR = 1;
-  const auto out = run_with("3\n0\n", [&] {
-                     iocom.LPAUSE = false;
-                     stextcolor(icol, 0);
-                   }).lines;
+  Console con("3\n0\n");
+  iocom.LPAUSE = false;
+  stextcolor(icol, 0);
+  const Lines out = con.lines();
   const Lines ask = {kDots, " Enter your choice", " inside  [0,2]", " or return for default value",
                      " Default =            2"};
   EXPECT_EQ(out, lines({{kAt, " @ subroutine stextcolor            v2.5 2020-10-12",

@@ -5,7 +5,6 @@
 #include <optional>
 #include <tuple>
 
-#include "gral/format.h"
 #include "support/plotpage.h"
 
 namespace {
@@ -61,7 +60,8 @@ TEST_F(Plot, LinesAndPolygonsGoThroughTheBufferInOverlappingChunks) {
       }
       c.clear();
       (polygon ? uspolygon : usline)(x.data(), y.data(), n);
-      EXPECT_EQ(count(c.lines(), " Polygone vertices =" + gral::fmt_i(n, 7)), splits);
+      EXPECT_EQ(count(c.lines(), n == 502 ? " Polygone vertices =    502" : " Polygone vertices =   1503"),
+                splits);
       EXPECT_EQ(count(c.lines(), " ///          subroutine uspolygon              ///"), splits);
       EXPECT_EQ(c.unread(), "rest\n") << "each warning paused";
       float worst = 0.0f;
@@ -171,12 +171,20 @@ TEST_F(Plot, WindowDialogueShowsTheSetUpAndTakesNewValuesInOrder) {
 }
 
 TEST_F(Plot, SubplotNumbersOutsideTheRangeAreRefusedInTheSelectingModes) {
-  enum Shown { neither, refusal, change };  // the refusal or the change of subplot
-  // isub and inter with subplot 3 current, the subplot then current, isub handed back.
-  const std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t, Shown> cases[] = {
-      {41, 1, 3, 41, refusal}, {0, 1, 3, 0, refusal}, {-1, 0, 3, -1, refusal}, {41, 9, 3, 41, refusal},
-      {41, 5, 1, 1, neither},  {7, 1, 7, 7, neither}, {7, 8, 7, 7, change},    {40, -1, 40, 40, neither},
-      {9, 3, 3, 3, neither},   {9, 2, 3, 3, change},
+  const std::string change = "              CHANGING SUBPLOT";
+  // isub and inter with subplot 3 current, the subplot then current, isub handed back, the refusal or change
+  // shown.
+  const std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::string> cases[] = {
+      {41, 1, 3, 41, " trying to set subplot nb =  41"},
+      {0, 1, 3, 0, " trying to set subplot nb =   0"},
+      {-1, 0, 3, -1, " trying to set subplot nb =  -1"},
+      {41, 9, 3, 41, " trying to set subplot nb =  41"},
+      {41, 5, 1, 1, ""},
+      {7, 1, 7, 7, ""},
+      {7, 8, 7, 7, change},
+      {40, -1, 40, 40, ""},
+      {9, 3, 3, 3, ""},
+      {9, 2, 3, 3, change},
   };
   for (const auto& [given, inter, current, handed_back, shown] : cases) {
     SCOPED_TRACE(testing::Message() << "isub " << given << " inter " << inter);
@@ -185,8 +193,10 @@ TEST_F(Plot, SubplotNumbersOutsideTheRangeAreRefusedInTheSelectingModes) {
     std::int32_t isub = given;
     ssubplot(isub, inter);
     EXPECT_EQ(std::make_pair(plt1blk.ISUBPLOT, isub), std::make_pair(current, handed_back));
-    EXPECT_EQ(count(c.lines(), " trying to set subplot nb =" + gral::fmt_i(given, 4)), shown == refusal);
-    EXPECT_EQ(count(c.lines(), "              CHANGING SUBPLOT"), shown == change);
+    Lines seen;
+    for (const auto& l : c.lines())
+      if (l.starts_with(" trying to set subplot nb") || l == change) seen.push_back(l);
+    EXPECT_EQ(seen, shown.empty() ? Lines{} : Lines{shown});
   }
 }
 

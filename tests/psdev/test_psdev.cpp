@@ -244,17 +244,14 @@ TEST_F(PsDev, OpeningByDefaultsFileAnswerOutputLevelAndOption) {
     if (iopt == 2) file = "named.ps";
     EXPECT_EQ(gral::trimmed(name), file) << "the name handed back";
     // Black and white fills grey and writes no colour lines.
-    const Lines fill =
-        colour ? Lines{" 0.000  0.500  1.000 setrgbcolor fill grestore", " 1.000  0.000  0.000 setrgbcolor"}
-               : Lines{" 0.500 setgray fill grestore"};
-    EXPECT_EQ(file_lines(file),
-              lines({{"%!", "% Initialize coordinate system and scales", "%%Pages: (atend)"},
-                     format,
-                     colour ? Lines{" 0.000  0.000  0.000 setrgbcolor"} : Lines{},
-                     {"% Ready to go", "%%Page:    1    1", "newpath", "0.00 0.00 moveto",
-                      "10.00 0.00 lineto", "0.00 10.00 lineto", "closepath gsave"},
-                     fill,
-                     {"stroke", "showpage", "%%End Page", "%%Trailer", "%%Pages:   1", "%%EOF"}}));
+    // clang-format off
+    const Lines fill = colour ? Lines{" 0.000  0.500  1.000 setrgbcolor fill grestore", " 1.000  0.000  0.000 setrgbcolor"}
+                              : Lines{" 0.500 setgray fill grestore"};
+    EXPECT_EQ(file_lines(file), lines({{"%!", "% Initialize coordinate system and scales", "%%Pages: (atend)"}, format,
+        colour ? Lines{" 0.000  0.000  0.000 setrgbcolor"} : Lines{}, {"% Ready to go", "%%Page:    1    1", "newpath",
+        "0.00 0.00 moveto", "10.00 0.00 lineto", "0.00 10.00 lineto", "closepath gsave"}, fill,
+        {"stroke", "showpage", "%%End Page", "%%Trailer", "%%Pages:   1", "%%EOF"}}));
+    // clang-format on
   }
   std::filesystem::remove_all("vondt9_ini.txt");
 }
