@@ -47,11 +47,8 @@ TEST_F(Colours, BuiltInTableAndItsLegend) {
                         " INITIALIZING COLOR TABLE WITH 19 COLORS", " 0/1         : BKG,WHITE / FRG,BLACK",
                         " 2/3/4/5/6/7 : R/G/B/C/M/Y", " 8/9/10/11/12: GREY 20/30/40/50/70 %",
                         " 13/14/15    : Orange/C Green/S Green", " 16/17/18    : Azure/Violet/Pink"}));
-  EXPECT_EQ(plt2blk.NBCOLOR, 18);
-  EXPECT_TRUE(plt2blk.LCOLORPLOT);
-  EXPECT_EQ(pltcharblk.COLORNAM(0), "White-bk");
-  EXPECT_EQ(pltcharblk.COLORNAM(14), "Chartreu");
-  EXPECT_EQ(pltcharblk.COLORNAM(15), "Spring G");
+  EXPECT_EQ(std::make_tuple(plt2blk.NBCOLOR, plt2blk.LCOLORPLOT, name(0), name(14), name(15)),
+            std::make_tuple(18, true, "White-bk", "Chartreu", "Spring G"));
   EXPECT_EQ(std::make_tuple(plt2blk.RED(12), plt2blk.GREEN(13), plt2blk.BLUE(18)),
             std::make_tuple(30.0f, 50.0f, 50.0f));
   for (int odd : {3, 7, -1}) EXPECT_EQ(written_by([odd] { scolortable(odd); }), Lines{});

@@ -306,13 +306,8 @@ TEST_F(Plot, MapDialoguesAskEveryValueAndInsistOnIxy) {
   mus2cm1(a, b, xx, xy, yx, yy);
   EXPECT_EQ((std::vector<float>{a, b, xx, xy, yx, yy}), (std::vector<float>{1, 2, 3, 4, 5, 6}));
   EXPECT_EQ(count(c.lines(), "           CONVERSION SET UP               "), 0);
-  EXPECT_TRUE(has_in_order(c.lines(), {{" Do you want to alter this ?"},
-                                       {" Enter xcm0"},
-                                       {" Enter ycm0"},
-                                       {" Enter xx"},
-                                       {" Enter xy"},
-                                       {" Enter yx"},
-                                       {" Enter yy"}}));
+  EXPECT_TRUE(has_each_in_order(c.lines(), {" Do you want to alter this ?", " Enter xcm0", " Enter ycm0",
+                                            " Enter xx", " Enter xy", " Enter yx", " Enter yy"}));
 
   Console& d = start("y\n\n\n\n\n\n\n\n\n\n1\n");
   float xcm0 = 1, ycm0 = 2, xlcm = 10, ylcm = 10, xumin = 0, xumax = 5, yumin = 0, yumax = 5;
@@ -322,12 +317,10 @@ TEST_F(Plot, MapDialoguesAskEveryValueAndInsistOnIxy) {
   EXPECT_TRUE(has_in_order(
       d.lines(),
       {{" ------------------------------------------", " WARNING: ixy =         2  neither 0 nor 1",
-        "       will have same effect as ixy = 0", " ------------------------------------------"},
-       {" Enter xumin"},
-       {" Enter ylcm"},
-       {" Enter Whether X scale = Y scale (0/1) ?"},
-       {" ***          subroutine inintegvindef          ***"},
-       {" New value =             1"}}));
+        "       will have same effect as ixy = 0", " ------------------------------------------"}}));
+  EXPECT_TRUE(has_each_in_order(
+      d.lines(), {" Enter xumin", " Enter ylcm", " Enter Whether X scale = Y scale (0/1) ?",
+                  " ***          subroutine inintegvindef          ***", " New value =             1"}));
 }
 
 }  // namespace
