@@ -236,15 +236,12 @@ TEST_F(Attributes, SymbolModes) {
   // clang-format on
   // With the explanations off: the head and the question only.
   float size = 1.0f;
-  EXPECT_EQ(run_with("\n",
-                     [&] {
-                       iocom.LWITO(2) = false;
-                       ssymbolsize(size, 4);
-                     })
-                .lines,
-            (Lines{kAt, " @ subroutine ssymbolsize           v3.0 2020-10-14",
-                   " @=================================================", " Enter symbol size in cm",
-                   " New value =  0.400000    "}));
+  Console con("\n");
+  iocom.LWITO(2) = false;
+  ssymbolsize(size, 4);
+  EXPECT_EQ(con.lines(), (Lines{kAt, " @ subroutine ssymbolsize           v3.0 2020-10-14",
+                                " @=================================================",
+                                " Enter symbol size in cm", " New value =  0.400000    "}));
 }
 
 // What reaches the plot file: the stored width, height and font of every
