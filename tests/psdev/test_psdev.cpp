@@ -1,7 +1,6 @@
 // The PostScript device: the plot file's life cycle, paths, colours, text.
 #include <limits>
 #include <optional>
-#include <sstream>
 #include <tuple>
 
 #include "gral/angles.h"
