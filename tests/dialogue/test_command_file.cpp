@@ -11,14 +11,14 @@ namespace {
 
 using dialogue::kAt;
 using dialogue::Lines;
-using testing_support::operator+;
+using testing_support::kDots;
 
 TEST(CommandFile, AnswersQuestionsThenHandsBackOrQuits) {
   const Lines back = {" Command file dialogue_cmd.txt closed", " Standard input redirected from keyboard",
                       " Level 2 standard output enabled"};
   const Lines quit = {kAt, dialogue::kTrailer};
   // The command file, the keyboard after the file was started, and blocks of lines shown in this order.
-  const std::vector<std::tuple<std::string, std::string, std::vector<Lines>>> cases = {
+  const std::tuple<std::string, std::string, std::vector<Lines>> cases[] = {
       // Level 2 is off while the file is read: question and echo only. 5002 gives the keyboard back.
       {"31\nn\n60\n30\n5000\n5002\n",
        "",
@@ -29,15 +29,15 @@ TEST(CommandFile, AnswersQuestionsThenHandsBackOrQuits) {
         back,
         {"  Plot total stress ................... 31 F"},
         {" Friction angle........................ 60   30.000"},
-        {dialogue::kDots, " Enter your choice", dialogue::kEnd}}},
-      {"5000\n5003\n", "", {{" New value =          5003"}, back + quit}},
-      {"9999\n", "", {Lines{" New value =          9999"} + quit}},
+        {kDots, " Enter your choice", dialogue::kEnd}}},
+      {"5000\n5003\n", "", {{" New value =          5003"}, back, quit}},
+      {"9999\n", "", {{" New value =          9999", kAt, dialogue::kTrailer}}},
       // The choice runs out in the file: closed as by 5002 and asked again at the keyboard.
       {"31\nn\n",
        "9999\n",
        {{kAt, " Enter your choice", kAt},
         back,
-        {dialogue::kDots, " Enter your choice", " New value =          9999"},
+        {kDots, " Enter your choice", " New value =          9999"},
         quit}},
   };
   for (const auto& [file, keyboard, blocks] : cases) {

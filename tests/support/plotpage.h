@@ -3,7 +3,9 @@
 // drawing compare these with positions computed on their own.
 #pragma once
 
+#include <cctype>
 #include <cmath>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -12,6 +14,7 @@
 #include "plot/plot.h"
 #include "psdev/psdev.h"
 #include "records/plot.h"
+#include "records/runinfo.h"
 #include "records/sio.h"
 #include "support/plotfiles.h"
 
@@ -97,6 +100,13 @@ inline void expect_marks(const PageMarks& got, const PageMarks& want) {
   }
 }
 
+// Just the texts shown, in order.
+inline Lines texts_of(const PageMarks& m) {
+  Lines t;
+  for (const auto& p : m.texts) t.push_back(p.text);
+  return t;
+}
+
 // The lines of page n of a plot file, after its "%%Page:" line up to
 // "showpage".
 inline Lines page_lines(const Lines& file, int n) {
@@ -151,6 +161,58 @@ class PlotPageTest : public PlotFileTest {
     return m;
   }
   Lines page_;
+};
+
+// Whether a word of the line, its sign and brackets aside, is a number that
+// is not one, in any spelling.
+inline bool has_non_number(const std::string& line) {
+  std::istringstream in(line);
+  for (std::string w; in >> w;) {
+    std::string t;
+    for (char c : w)
+      if (std::isalpha(static_cast<unsigned char>(c))) t += static_cast<char>(std::tolower(c));
+    if (t == "nan" || t == "inf" || t == "infinity") return true;
+  }
+  return false;
+}
+
+// Plot files drawn on the fake host with the run record started as the main
+// program starts it (user, host, system, processor; code 2). Each drawing
+// goes into a file of its own, whose first page comes back as marks; the
+// console is kept in screen_ and the file's lines in file_. No non-number may
+// reach a plot file.
+class PlotOnFakeHost : public PlotFileTest {
+ protected:
+  void SetUp() override {
+    PlotFileTest::SetUp();
+    gral::set_platform(&host_);
+    auto& r = runinfo3com;
+    r.IROUTLEV = 1, r.IRUNINFO = 2;
+    r.ROUTNAME(1) = "varnholt_pk", r.ROUTVERS(1) = " 1.5";
+    r.USERNAM = "tmarsolan ", r.HOSTNAM = fixed::fit("bench.lab", 35);
+    r.OSVERS = "Linux_6.1.0-1", r.HARDWINFO = fixed::fit("x86", 30);
+  }
+  void TearDown() override {
+    gral::set_platform(nullptr);
+    PlotFileTest::TearDown();
+  }
+  PageMarks drawn(const std::function<void()>& draw, const std::string& keyboard = "") {
+    Console c("\n" + keyboard);
+    const std::string name = "t" + std::to_string(++files_) + ".ps";
+    open_plot_file(name);
+    draw();
+    const PageMarks page = close_plot_file(name);
+    screen_ = c.lines();
+    file_ = file_lines(name);
+    for (const auto& l : file_) EXPECT_FALSE(has_non_number(l)) << l;
+    return page;
+  }
+
+  FakeHost host_;
+  Lines screen_, file_;
+
+ private:
+  int files_ = 0;
 };
 
 }  // namespace testing_support

@@ -1,5 +1,5 @@
-// A session cut after each of its keyboard lines ends by itself: status 0
-// when the input ended at the main menu's choice, 1 at any other question.
+// How a run ends when it is not quit: the input cut after any line, or an
+// unrecoverable error.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,6 +10,8 @@
 
 namespace {
 
+// A session cut after each of its keyboard lines ends by itself: status 0
+// when the input ended at the main menu's choice, 1 at any other question.
 TEST(EndOfInput, EverySessionCutEndsWithItsStatus) {
   testing_support::TempDir dir;
   const std::string cmd = dir.file("dialogue_cmd_cut.txt", "31\nn\n5000\n5002\n");
@@ -37,6 +39,22 @@ TEST(EndOfInput, EverySessionCutEndsWithItsStatus) {
     EXPECT_EQ(s.status, cut == 0 ? 0 : script[cut - 1].second);
     EXPECT_EQ(s.shows({{dialogue::kEnd, dialogue::kAt, dialogue::kTrailer}}), cut < script.size());
   }
+}
+
+// Stopping on an error ends with status 1 and without the trailer; declining
+// to stop carries on to the menu.
+TEST(ErrorStop, StoppingEndsWithStatusOneAndNoTrailerDecliningGoesOn) {
+  // Code 11 rescales the Shmax v Shmin subplot: keep every value but give the x length 0 cm, so the map to
+  // the page cannot be inverted.
+  const std::string zero_length = "\n11\ny\n\n\n\n\n\n\n0\n\n\n";
+  auto s = dialogue::run(zero_length + "\n\n");  // STOP: default yes; the pause
+  EXPECT_EQ(s.status, 1);
+  EXPECT_TRUE(s.shows({{" => Cannot Invert B"}, {" EXECUTION STOPPED BY USER"}}));
+  EXPECT_FALSE(s.shows({{dialogue::kTrailer}}));
+  // No to STOP, the pause, then keep the depth subplot as it is.
+  s = dialogue::run(zero_length + "n\n\n\n9999\n");
+  EXPECT_EQ(std::pair(s.status, s.menus.size()), std::pair(0, std::size_t{2}));
+  EXPECT_TRUE(s.shows({{" THE VALIDITY OF WHAT FOLLOWS IS QUESTIONABLE"}, {dialogue::kTrailer}}));
 }
 
 }  // namespace
