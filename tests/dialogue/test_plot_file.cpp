@@ -113,8 +113,7 @@ TEST_F(PlotFile, OpenDrawBothCloseQuit) {
     // The depth plot's last curve ends at the bottom of subplot 2.
     const PageMarks p2 = marks_of(page_lines(file, 2));
     ASSERT_FALSE(p2.paths.empty());
-    EXPECT_NEAR(p2.paths.back().back().x, (3.0 + shmin * 15.0 / 500.0) * 28.35, 0.011);
-    EXPECT_NEAR(p2.paths.back().back().y, 3.0 * 28.35, 0.011);
+    EXPECT_TRUE(near(p2.paths.back().back(), cm_point(3.0 + shmin * 15.0 / 500.0, 3.0)));
   }
 }
 

@@ -19,14 +19,8 @@ const std::string kInner = " @" + std::string(49, '-');
 // it (5 announced, without a closing rule); 0, 2 and 4 then ask. Any other
 // mode changes nothing.
 TEST_F(RunInfo, CodeModesCheckFetchResetAskOrRefuse) {
-  const Lines out_of_range = {" ///          subroutine   swpinfo              ///",
-                              " ///                  WARNING                   ///",
-                              rule('/'),
-                              " RUN INFO CODE OUT OF RANGE:",
-                              "  run info code =     5",
-                              "  min =     0",
-                              "  max =     3",
-                              " ==> RESET run info code =     0"};
+  const Lines out_of_range = {" RUN INFO CODE OUT OF RANGE:", "  run info code =     5", "  min =     0",
+                              "  max =     3", " ==> RESET run info code =     0"};
   // stored code, code handed in, mode, code handed back, code stored after, lines shown (none when empty)
   const std::tuple<int, int, int, int, int, Lines> cases[] = {
       {2, 5, 1, 0, 0, out_of_range},

@@ -32,11 +32,10 @@ void expect_paths(const PageMarks& page, const std::vector<std::pair<PageMap, Pa
     for (const auto& path : want) {
       ASSERT_LT(i, page.paths.size());
       ASSERT_EQ(page.paths[i].size(), path.size()) << "path " << i;
-      for (std::size_t j = 0; j < path.size(); ++j) {
-        EXPECT_NEAR(page.paths[i][j].x, (m.xcm0 + path[j].first * m.xscale) * 28.35, 0.011) << i << "," << j;
-        EXPECT_NEAR(page.paths[i][j].y, (m.ycm0 + (path[j].second - m.yu0) * m.yscale) * 28.35, 0.011)
+      for (std::size_t j = 0; j < path.size(); ++j)
+        EXPECT_TRUE(near(page.paths[i][j], cm_point(m.xcm0 + path[j].first * m.xscale,
+                                                    m.ycm0 + (path[j].second - m.yu0) * m.yscale)))
             << i << "," << j;
-      }
       ++i;
     }
   }
@@ -101,16 +100,9 @@ class Plots : public PlotOnFakeHost {
     s_.SV = static_cast<float>(kG * 1000.0 * 2530.0), s_.PF = static_cast<float>(kG * 1000.0 * 1000.0);
     s_.XK13 = static_cast<float>(t * t), s_.XMU = 0.85f, s_.PHI0 = 40.36454f;
     change(s_);
-  }
-  // Draws with the subplots placed as at start-up, subplot 1 current.
-  PageMarks drawn_in_subplots(const std::function<void()>& draw, const std::string& keyboard = "") {
-    return drawn(
-        [&] {
-          place(2, {3.0f, 3.0f, 15.0f, 21.0f, 0.0f, 500.0f, 5000.0f, 0.0f}, 0);
-          place(1, {3.0f, 8.0f, 15.0f, 15.0f, 0.0f, 100.0f, 0.0f, 100.0f}, 1);
-          draw();
-        },
-        keyboard);
+    // The subplots as the program places them, subplot 1 current.
+    place(2, {3.0f, 3.0f, 15.0f, 21.0f, 0.0f, 500.0f, 5000.0f, 0.0f}, 0);
+    place(1, {3.0f, 8.0f, 15.0f, 15.0f, 0.0f, 100.0f, 0.0f, 100.0f}, 1);
   }
   void polygon() { plot_shmax_shmin(s_, {0.0f, 100.0f, 0.0f, 100.0f, true}); }
   void depth() {
@@ -120,7 +112,7 @@ class Plots : public PlotOnFakeHost {
   }
   // Both plots on one page, the polygon's paths first.
   PageMarks both() {
-    return drawn_in_subplots([this] { polygon(), depth(); });
+    return drawn([this] { polygon(), depth(); });
   }
   static void place(std::int32_t isub, std::array<float, 8> v, std::int32_t ixy) {
     ssubplot(isub, 1);
@@ -172,7 +164,7 @@ TEST_F(Plots, TrianglesInTheirColoursThenTheFillColourInForce) {
     start_up();
     s_.LCOLOR = colour;
     std::int32_t after = -1;
-    drawn_in_subplots([&] {
+    drawn([&] {
       plt2blk.NBCOLOR = 18, plt2blk.LCOLORPLOT = true, plt2blk.IFILLSTYLE = 1, plt2blk.IFILLCOLOR = 8;
       for (auto [i, r, g, b] :
            {std::array{3, 0, 100, 0}, {8, 80, 80, 80}, {13, 100, 50, 0}, {16, 0, 50, 100}})
@@ -229,7 +221,7 @@ TEST_F(Plots, FrameCarriesRunInformationCaptionAndBothColumns) {
   start_up();
   auto framed = [&](std::int32_t code) {
     s_.ICHOICE = code;
-    const PageMarks m = drawn_in_subplots([this] {
+    const PageMarks m = drawn([this] {
       PlotWindow w;
       plt2blk.ITEXTALIGN = 9;  // the user's, put back afterwards
       frame_plot_page(s_, w);
@@ -257,10 +249,8 @@ TEST_F(Plots, FrameCarriesRunInformationCaptionAndBothColumns) {
   std::vector<std::pair<double, double>> at = {{10.5, 28.0}, {10.5, 27.625}, {10.5, 27.25}, {10.5, 26.0}};
   for (int n = 0; n < 13; ++n) at.push_back({n < 6 ? 18.0 : 3.0, 28.0 - 0.375 * (n < 6 ? n : n - 6)});
   ASSERT_EQ(m.texts.size(), at.size());
-  for (std::size_t i = 0; i < at.size(); ++i) {
-    EXPECT_NEAR(m.texts[i].at.x, at[i].first * 28.35, 0.011) << i;
-    EXPECT_NEAR(m.texts[i].at.y, at[i].second * 28.35, 0.011) << i;
-  }
+  for (std::size_t i = 0; i < at.size(); ++i)
+    EXPECT_TRUE(near(m.texts[i].at, cm_point(at[i].first, at[i].second))) << i;
   for (auto [line, n] : {std::pair{"dup stringwidth pop -2 div 0 rmoveto", 4},
                          {"dup stringwidth pop -1 div 0 rmoveto", 6},
                          {"7 /Helvetica findfont exch scalefont setfont", 16},
@@ -286,7 +276,7 @@ TEST_F(Plots, AxisWithEqualBoundsLeavesOutBoxAndPlot) {
   float a = 50.0f, b = 50.0f, wau1 = a, wau2 = b, waud = 5.0f, walas = 0.5f;
   std::string label = fixed::fit("Axis", 60);
   std::int32_t nawdig = 0, nasubint = 5, nlabintk = 2;
-  const PageMarks m = drawn_in_subplots(
+  const PageMarks m = drawn(
       [&] {
         s1axis1(a, b, wau1, wau2, waud, walas, label, nawdig, nasubint, nlabintk, 1, 1);
         PlotWindow w;

@@ -69,13 +69,6 @@ inline Lines yes_no_question(const std::string& q, bool def) {
           def ? " Default = Yes" : " Default = No "};
 }
 
-// A line expected on the screen, or one that must not be there.
-struct OnScreen {
-  OnScreen(const char* t, bool p = true) : text(t), present(p) {}
-  std::string text;
-  bool present;
-};
-
 // True when every block stands in all as consecutive lines, each after the
 // one before.
 inline bool has_in_order(const Lines& all, const std::vector<Lines>& blocks) {
