@@ -14,13 +14,9 @@ using testing_support::menu_head;
 const Lines kAllAxes = menu_head(" @ subroutine snaxis                v2.1 2012-05-09");
 const Lines kAxis = menu_head(" @ subroutine s1axis1               v3.1 2012-05-09");
 
-// The first three lines of the axis list, and the fourth, which stays.
-Lines listed(const char* first, const char* second, const char* third) {
-  return {first, second, third, " Depth (m)            ............ 4"};
-}
-const Lines kRelabelled =
-    listed(" Shmin (MPa)          ............ 1", " Shmax (MPa)          ............ 2",
-           " Stress (bar)         ............ 3");
+// The first four lines of the axis list after axis 3 was relabelled.
+const Lines kRelabelled = {" Shmin (MPa)          ............ 1", " Shmax (MPa)          ............ 2",
+                           " Stress (bar)         ............ 3", " Depth (m)            ............ 4"};
 
 TEST(Axes, Code14EditsAnAxisAtTheKeyboardAndFromACommandFile) {
   const std::string edit = "14\n3\n26\nStress (bar)\n99\n99\n";
@@ -53,10 +49,9 @@ TEST(Axes, Code14EditsAnAxisAtTheKeyboardAndFromACommandFile) {
 
 TEST(Axes, Code31RelabelsThePolygonAxesForEffectiveStressAndBack) {
   auto s = dialogue::run("\n31\nn\n14\n\n31\ny\n14\n\n");
-  EXPECT_TRUE(s.shows({listed(" Shmin' (MPa)         ............ 1", " Shmax' (MPa)         ............ 2",
-                              " Stress (MPa)         ............ 3"),
-                       listed(" Shmin (MPa)          ............ 1", " Shmax (MPa)          ............ 2",
-                              " Stress (MPa)         ............ 3")}));
+  EXPECT_TRUE(s.shows({{" Shmin' (MPa)         ............ 1", " Shmax' (MPa)         ............ 2",
+                        " Stress (MPa)         ............ 3"},
+                       {" Shmin (MPa)          ............ 1", " Shmax (MPa)          ............ 2"}}));
 }
 
 }  // namespace
