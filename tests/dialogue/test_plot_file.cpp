@@ -74,8 +74,8 @@ TEST_F(PlotFile, AttributesMenuAndColourTableChangeWhatTheNextPageGets) {
 
 TEST_F(PlotFile, BothPlotsPagedThroughTheNewPageMenuTypedAndFromACommandFile) {
   // 100 opens run.ps; 100 again on a new page (0); 200 on the same page (2); 200 and a new file (1): run.ps
-  // is closed before f3.ps is named; 9999 closes f3.ps.
-  const std::string answers = "100\ny\nrun.ps\n100\n0\n200\n2\n200\n1\n\ny\nf3.ps\n9999\n\n";
+  // is closed before f3.ps is named; 20 and its Return close f3.ps; quit.
+  const std::string answers = "100\ny\nrun.ps\n100\n0\n200\n2\n200\n1\n\ny\nf3.ps\n20\n\n9999\n";
   // Shmin at 5000 m under the start-up values, in total stress.
   const double t = std::tan(std::atan(0.85) / 2.0 + std::numbers::pi / 4.0), k = t * t;
   const double shmin = (k - 1.0) / k * (9.81e-6 * 5000.0 * 1000.0) + 9.81e-6 * 5000.0 * 2530.0 / k;
