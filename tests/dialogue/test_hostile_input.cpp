@@ -40,40 +40,37 @@ void expect_clean(const ProcessRun& r) {
 
 // Entries at the temporary names are left as they are: the command is not
 // run, the fallback and its warning are used, and the run goes on. A stale
-// regular file there is replaced and removed.
+// regular file there is replaced and removed, without a warning.
 TEST(HostileInput, EntriesAtTheHostFactFileNamesAreLeftAlone) {
   TempDir dir;
   Outside outside;
   std::ofstream(outside.kept) << "precious\n";
   const std::string warned_cpu = " COULD NOT DETERMINE CPU INFO",
                     warned_sys = " COULD NOT DETERMINE SYSTEM VERSION";
-  // what stands at each name, made by the shell
-  const std::string cases[] = {
-      "ln -s " + outside.kept + " " + kCpuTmp + "; ln -s " + outside.absent + " " + kSysTmp,
-      "mkfifo " + kCpuTmp + " " + kSysTmp, "ln -s /dev/zero " + kCpuTmp + "; ln -s /dev/zero " + kSysTmp,
-      "mkdir " + kCpuTmp + " " + kSysTmp};
-  for (const auto& setup : cases) {
+  // what stands at each name, made by the shell, and whether it is left alone
+  const std::pair<std::string, bool> cases[] = {
+      {"ln -s " + outside.kept + " " + kCpuTmp + "; ln -s " + outside.absent + " " + kSysTmp, true},
+      {"mkfifo " + kCpuTmp + " " + kSysTmp, true},
+      {"ln -s /dev/zero " + kCpuTmp + "; ln -s /dev/zero " + kSysTmp, true},
+      {"mkdir " + kCpuTmp + " " + kSysTmp, true},
+      {"echo stale cpu >" + kCpuTmp + "; echo stale >" + kSysTmp, false}};
+  for (const auto& [setup, left] : cases) {
     SCOPED_TRACE(setup);
     ASSERT_EQ(std::system(setup.c_str()), 0);
     const ProcessRun r = run_program(kQuit);
     expect_clean(r);
-    EXPECT_EQ(r.status, 0);
     const Lines out = split_lines(r.out);
-    EXPECT_EQ(std::tuple(count(out, warned_cpu), count(out, warned_sys)), std::tuple(1, 1));
-    EXPECT_TRUE(
-        has_in_order(out, {{" @    System: Linux"}, {" @       CPU: unknown"}, {dialogue::kTrailer}}));
-    EXPECT_TRUE(fs::exists(fs::symlink_status(kCpuTmp)) && fs::exists(fs::symlink_status(kSysTmp)));
+    EXPECT_EQ(std::tuple(r.status, count(out, warned_sys), r.out.find("stale")),
+              std::tuple(0, left ? 1 : 0, std::string::npos));
+    EXPECT_TRUE(!left || (count(out, warned_cpu) == 1 &&
+                          has_in_order(out, {{" @    System: Linux"}, {" @       CPU: unknown"}})));
+    EXPECT_TRUE(has_in_order(out, {{dialogue::kTrailer}}));
+    EXPECT_EQ(std::pair(fs::exists(fs::symlink_status(kCpuTmp)), fs::exists(fs::symlink_status(kSysTmp))),
+              std::pair(left, left));
     fs::remove_all(kCpuTmp), fs::remove_all(kSysTmp);
   }
   EXPECT_EQ(file_text(outside.kept), "precious\n");
   EXPECT_FALSE(fs::exists(outside.absent));
-
-  std::ofstream(kCpuTmp) << "stale cpu\n", std::ofstream(kSysTmp) << "stale\n";
-  const ProcessRun r = run_program(kQuit);
-  expect_clean(r);
-  EXPECT_EQ(std::tuple(r.status, r.out.find("stale"), r.out.find(warned_sys)),
-            std::tuple(0, std::string::npos, std::string::npos));
-  EXPECT_FALSE(fs::exists(kCpuTmp) || fs::exists(kSysTmp));
 }
 
 // A command file must be a regular file or a pipe. A FIFO without a writer
