@@ -73,30 +73,20 @@ TEST(Formatter, FixedFormAgreesWithPrintfOnTheFloatsBinaryValue) {
 
 // Overflow fails; underflow gives zero or the nearest subnormal.
 TEST(FreeForm, OnlyCompleteNumbersOfTheAskedTypeAreRead) {
-  const std::optional<std::int32_t> no;  // refused
-  // text, the integer read, the real read
-  const std::tuple<const char*, std::optional<std::int32_t>, float> read[] = {{"7", 7, 7.0f},
-                                                                              {"  -12 x", -12, -12.0f},
-                                                                              {"+3,8", 3, 3.0f},
-                                                                              {"7/", 7, 7.0f},
-                                                                              {"2147483648", no, 0x1p31f},
-                                                                              {"7.5", no, 7.5f},
-                                                                              {".5", no, 0.5f},
-                                                                              {"5.", no, 5.0f},
-                                                                              {"1.5D2", no, 150.0f},
-                                                                              {"1d5", no, 1e5f},
-                                                                              {"-1e3", no, -1000.0f},
-                                                                              {"1e-50", no, 0.0f},
-                                                                              {"-1D-60", no, -0.0f},
-                                                                              {"1e-40", no, 1e-40f},
-                                                                              {"1.4e-45", no, 1.4e-45f}};
-  for (const auto& [text, want_i, want_r] : read) {
+  // The first four also read as integers, the rest only as reals.
+  const std::pair<const char*, float> read[] = {
+      {"7", 7.0f},        {"  -12 x", -12.0f}, {"+3,8", 3.0f},    {"7/", 7.0f},      {"2147483648", 0x1p31f},
+      {"7.5", 7.5f},      {".5", 0.5f},        {"5.", 5.0f},      {"1.5D2", 150.0f}, {"1d5", 1e5f},
+      {"-1e3", -1000.0f}, {"1e-50", 0.0f},     {"-1D-60", -0.0f}, {"1e-40", 1e-40f}, {"1.4e-45", 1.4e-45f}};
+  for (std::size_t k = 0; k < std::size(read); ++k) {
+    const auto [text, want] = read[k];
     std::int32_t i = -999;
     float r = -999.0f;
     const bool int_read = gral::read_int(text, i), real_read = gral::read_real(text, r);
-    EXPECT_EQ(std::tuple(int_read, i), std::tuple(want_i.has_value(), want_i.value_or(-999))) << text;
-    EXPECT_EQ(std::tuple(real_read, r, std::signbit(r)), std::tuple(true, want_r, std::signbit(want_r)))
+    const bool integer = k < 4;
+    EXPECT_EQ(std::tuple(int_read, i), std::tuple(integer, integer ? static_cast<std::int32_t>(want) : -999))
         << text;
+    EXPECT_EQ(std::tuple(real_read, r, std::signbit(r)), std::tuple(true, want, std::signbit(want))) << text;
   }
   for (const char* text : {"7abc", ",7", "", "inf", "nan", "1e39", "1e", "0x10", "1.2.3", "-"}) {
     std::int32_t i = -999;

@@ -88,25 +88,6 @@ Lines invalid_level(const std::string& shown) {
          Lines{" gravity = " + shown + " not in [0,4]U[10,14]", " ==> Do as if gravity = 3"} + tail('/');
 }
 
-// An error question answered, its default yes.
-Lines asked(const std::string& q, bool answer) {
-  return Lines{kDots} + yes_no_question(q, true) +
-         Lines{answer ? " New value =  Yes" : " New value =  No ", kDots};
-}
-
-// red (%) outside [0, 100] as reported for routine scolortable, with the
-// value it was left at; values in G14.4.
-Lines report(int gravity, float value, float after) {
-  std::map<float, std::string> g = {
-      {150, "     150.0    "}, {100, "     100.0    "}, {0, "    0.0000    "}, {-5, "    -5.000    "}};
-  const std::string red = " red (%) = " + g[value],
-                    level = (gravity < 10 ? "  " : " ") + std::to_string(gravity);
-  return {" Problem in subroutine: scolortable", " Gravity level [0-4]U[10,14] = " + level,
-          red + " outside [     0.0000     ,      100.0     ]",
-          red + (value < 0 ? " <     0.0000    " : " >      100.0    "),
-          (after == value ? " ==> UNALTERED red (%) = " : " ==> RESET red (%) = ") + g[after]};
-}
-
 // Exit status (-1: the run goes on), the value after the check, and ier.
 std::tuple<int, float, std::int32_t> check(float value, int gravity) {
   std::int32_t ier = -1;
@@ -123,46 +104,45 @@ std::tuple<int, float, std::int32_t> check(float value, int gravity) {
 // so nothing drawn is lost, but ends without the trailer. An invalid level is
 // warned about first and counts as 3.
 TEST(Crevin3, EachLevelReportsResetsAndEndsWithItsExitStatus) {
-  const Lines face = written_by(sorryface), resume = {" RECOVERABLE ERROR ==> RESUMING EXECUTION ADVISED"},
-              quit = {" UNRECOVERABLE ERROR ==> QUITTING ADVISED"},
-              advice = {" Copying the above information", " and sending it to the program author",
-                        " might be helpful"};
-  const Lines resumed = resume + asked("RESUME", true) + Lines{" RESUMING EXECUTION"};
-  const Lines user_stop =
-      resume + asked("RESUME", false) + Lines{" EXECUTION STOPPED BY USER", " AFTER RECOVERABLE ERROR"};
-  const Lines stopped = face + quit + asked("STOP", true) +
-                        Lines{" EXECUTION STOPPED BY USER", " AFTER UNRECOVERABLE ERROR"} + advice;
-  const Lines twilight = face + quit + asked("STOP", false) +
-                         Lines{" ENTERING THE TWILIGHT ZONE OF COMPUTING !",
-                               " THE VALIDITY OF WHAT FOLLOWS IS QUESTIONABLE", " RESUMING EXECUTION"};
-  const Lines fatal = face + Lines{" UNRECOVERABLE ERROR", " EXECUTION STOPPED BY PROGRAM"} + advice;
-  // level, value, keyboard, exit status, value after, the lines after the report
+  const std::string warning = " ///                  WARNING                   ///",
+                    error = " ***                   ERROR                    ***",
+                    above = " red (%) =      150.0     >      100.0    ", stop = " STOP ?",
+                    face = "         &          &&&&&&&&&&&&          & ", advice = " might be helpful",
+                    quit = " UNRECOVERABLE ERROR ==> QUITTING ADVISED",
+                    twilight = " ENTERING THE TWILIGHT ZONE OF COMPUTING !";
+  // level, value, keyboard, exit status, value after, lines shown in this order
   const std::tuple<int, float, const char*, int, float, Lines> cases[] = {
-      {0, 150.0f, "\n", -1, 150.0f, {}},
-      {10, 150.0f, "\n", -1, 100.0f, {}},
-      {1, 150.0f, "\n", -1, 150.0f, {}},
-      {11, -5.0f, "\n", -1, 0.0f, {}},
-      {2, -5.0f, "\n\n", -1, -5.0f, resumed},
-      {12, -5.0f, "n\n\n", 1, 0.0f, user_stop},
-      {3, -5.0f, "y\n\n", 1, -5.0f, stopped},
-      {13, -5.0f, "n\n\n", -1, 0.0f, twilight},
-      {4, -5.0f, "\n", 1, -5.0f, fatal},
-      {14, -5.0f, "\n", 1, 0.0f, fatal},
-      {7, 150.0f, "\nn\n\n", -1, 150.0f, twilight},
-      {20, 150.0f, "\nn\n\n", -1, 150.0f, twilight}};
-  for (const auto& [gravity, value, keyboard, status, after, ending] : cases) {
+      {0, 150.0f, "\n", -1, 150.0f, {warning, above, " ==> UNALTERED red (%) =      150.0    "}},
+      {10, 150.0f, "\n", -1, 100.0f, {warning, " ==> RESET red (%) =      100.0    "}},
+      {11, -5.0f, "\n", -1, 0.0f, {error, " ==> RESET red (%) =     0.0000    "}},
+      {2, -5.0f, "\n\n", -1, -5.0f, {error, " RESUME ?", " New value =  Yes", " RESUMING EXECUTION"}},
+      {3, -5.0f, "y\n\n", 1, -5.0f, {error, face, quit, stop, " AFTER UNRECOVERABLE ERROR", advice}},
+      {13, -5.0f, "n\n\n", -1, 0.0f, {face, quit, stop, twilight, " RESUMING EXECUTION"}},
+      {4, -5.0f, "\n", 1, -5.0f, {face, " UNRECOVERABLE ERROR", " EXECUTION STOPPED BY PROGRAM", advice}},
+      {20, 150.0f, "\nn\n\n", -1, 150.0f, {" gravity =  20 not in [0,4]U[10,14]", error, stop, twilight}}};
+  for (const auto& [gravity, value, keyboard, status, after, shown] : cases) {
     SCOPED_TRACE(gravity);
     Console c(keyboard);
     iocom.LPLTOPEN = true;
     bool finished = false, trailer = false;
     gral::run_end_hooks() = {[&] { finished = true; }, [&] { trailer = true; }};
     EXPECT_EQ(check(value, gravity), std::tuple(status, after, value < 0 ? 1 : 2));
-    const bool invalid = gravity == 7 || gravity == 20, warning = !invalid && gravity % 10 == 0;
-    EXPECT_EQ(c.lines(), (invalid ? invalid_level(gravity == 7 ? "  7" : " 20") : Lines{}) +
-                             (warning ? warning_head("crevin3    ") : error_head("crevin3    ")) +
-                             report(gravity, value, after) + ending + tail(warning ? '/' : '*'));
-    EXPECT_EQ(std::tuple(c.unread(), finished, trailer), std::tuple("", status == 1, false));
+    EXPECT_TRUE(has_each_in_order(c.lines(), shown));
+    EXPECT_EQ(std::tuple(c.unread(), finished, trailer, count(c.lines(), stop)),
+              std::tuple("", status == 1, false, count(shown, stop)));
   }
+  // The whole report once, with the RESUME question answered no.
+  Console c("n\n\n");
+  EXPECT_EQ(std::get<0>(check(-5.0f, 12)), 1);
+  EXPECT_EQ(c.lines(),
+            (error_head("crevin3    ") +
+             Lines{" Problem in subroutine: scolortable", " Gravity level [0-4]U[10,14] =  12",
+                   " red (%) =     -5.000     outside [     0.0000     ,      100.0     ]",
+                   " red (%) =     -5.000     <     0.0000    ", " ==> RESET red (%) =     0.0000    ",
+                   " RECOVERABLE ERROR ==> RESUMING EXECUTION ADVISED", kDots} +
+             yes_no_question("RESUME", true) +
+             Lines{" New value =  No ", kDots, " EXECUTION STOPPED BY USER", " AFTER RECOVERABLE ERROR"} +
+             tail('*')));
 }
 
 // Inside the bounds, NaN included, only an invalid level is reported. Other
