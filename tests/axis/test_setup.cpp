@@ -1,6 +1,7 @@
 // Setting up axes, their links and the box: where the values start, what is checked, what is
-// stored and handed back, and the menus line by line at output level 2 and without it (as
-// while a command file is read).
+// stored and handed back, and the menus at output level 2 and without it (as while a command
+// file is read).
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -20,60 +21,48 @@ const Lines kLinkHead = menu_head(" @ subroutine s1axuswdtyp           v1.1 2012
 const Lines kBoxHead = menu_head(" @ subroutine s1bx2d                v1.4 2012-05-09");
 const Lines kAllHead = menu_head(" @ subroutine snaxis                v2.1 2012-05-09");
 
-const char* const kAxes2To15[] = {" 2", " 3", " 4", " 5", " 6", " 7", " 8",
-                                  " 9", "10", "11", "12", "13", "14", "15"};
+using Bounds = std::pair<float, float>;
 
 Lines off(const char* echo) {
   return choice(echo, false);
 }
 
-// The axes of a fresh run, axis 1 with a label longer than the all-axes list shows; box 1 is
-// never set.
-class Menus : public ::testing::Test {
+// The axes of a fresh run, axis 1 with a label longer than the lists show, axis 4 as the program
+// defines it besides; box 1 is never set.
+class AxisSetUp : public ::testing::Test {
  protected:
-  Menus() {
+  AxisSetUp() {
     reset_records();
     written_by([] { snaxis(5); });
     axisblk7b.WALAB(1) = fixed::fit("Shmax: largest horizontal stress", 30);
-  }
-};
-
-// Axis 4 as the program defines it besides, user space and annotation linked.
-class AxisSetUp : public Menus {
- protected:
-  AxisSetUp() {
-    link(1, 1.0f, 1);
     set_axis(kStored, 4, 1);
-  }
-  // s1axuswdtyp on axis 4 at output level 2 off: the screen, and the link and scale handed back.
-  static std::tuple<Lines, std::int32_t, float> link(std::int32_t l, float s, std::int32_t mode,
-                                                     const std::string& keyboard = "") {
-    const Lines out = menu_transcript(keyboard, false, [&] { s1axuswdtyp(l, s, 4, mode); });
-    return {out, l, s};
   }
 };
 
 TEST_F(AxisSetUp, ModesChooseTheStartAndTheDialogueAndAlwaysStore) {
   const Lines announce = kAxisHead + Lines{" INITIALIZING AXIS NB    4"},
               menu = kAxisHead + off(" New value =            99");
-  // Mode, the values it starts from, whether it announces and whether its menu opens.
-  const std::vector<std::tuple<std::int32_t, AxisValues, bool, bool>> cases = {
-      {0, kCaller, false, true},  {1, kCaller, false, false},  {2, kStored, false, true},
-      {3, kStored, false, false}, {4, kDefault, true, true},   {5, kDefault, true, false},
-      {10, kStored, false, true}, {11, kCaller, false, false}, {12, kCaller, false, true},
-      {-2, kCaller, false, true}, {-1, kCaller, false, false},
+  // The modes that take one path, the values they start from, whether they announce and whether
+  // the menu opens.
+  const std::vector<std::tuple<std::vector<std::int32_t>, AxisValues, bool, bool>> cases = {
+      // clang-format off
+      {{0, 12, -2}, kCaller, false, true},
+      {{1, 11, -1}, kCaller, false, false},
+      {{2, 10}, kStored, false, true},
+      {{3}, kStored, false, false},
+      {{4}, kDefault, true, true},
+      {{5}, kDefault, true, false},
+      // clang-format on
   };
-  for (const auto& [mode, start, announces, opens] : cases) {
-    SCOPED_TRACE(mode);
-    set_axis(kStored, 4, 1);
-    AxisValues got;
-    EXPECT_EQ(menu_transcript("\n", false, [&, mode = mode] { got = set_axis(kCaller, 4, mode); }),
-              lines({announces ? announce : Lines{}, opens ? menu : Lines{}}));
-    EXPECT_EQ(got, start) << "handed back";
-    // Linked: the stored user bounds are the annotation bounds.
-    AxisValues want = start;
-    want.usa1 = want.wau1, want.usa2 = want.wau2;
-    EXPECT_EQ(axis_stored(4), want);
+  for (const auto& [modes, start, announces, opens] : cases) {
+    for (std::int32_t mode : modes) {
+      SCOPED_TRACE(mode);
+      set_axis(kStored, 4, 1);
+      AxisValues got;
+      EXPECT_EQ(menu_transcript("\n", false, [&] { got = set_axis(kCaller, 4, mode); }),
+                lines({announces ? announce : Lines{}, opens ? menu : Lines{}}));
+      EXPECT_TRUE(got == start && axis_stored(4) == start);
+    }
   }
   // The earlier variant neither reads nor writes the label interval.
   set_axis(kStored, 4, 1);
@@ -82,50 +71,46 @@ TEST_F(AxisSetUp, ModesChooseTheStartAndTheDialogueAndAlwaysStore) {
   EXPECT_EQ(axis_stored(4).nlabintk, 2);
 }
 
-TEST_F(AxisSetUp, NumbersOfNoAxisOrBoxChangeNothingInAnyMode) {
-  const AxisValues axis4 = axis_stored(4);
+TEST_F(AxisSetUp, NumbersOfNoAxisOrBoxAreRefusedAndChangeNothing) {
   const BoxValues box = {3, 3, 3, 3, 3, 3, 0, 0, "Box"};
-  for (const auto& [n, at] : {std::pair{0, "    0"}, std::pair{16, "   16"}}) {
-    const std::string nb = at;
-    const Lines body = {" trying to set axis nb =" + nb, " max axis nb =   15", " ===> NO ACTION"};
-    for (std::int32_t mode : {0, 1, 3, 5}) {
-      SCOPED_TRACE(testing::Message() << n << " mode " << mode);
-      AxisValues got;
-      EXPECT_EQ(written_by([&, n = n] { got = set_axis(kCaller, n, mode); }),
-                error_frame("s1axis1    ", body));
-      std::int32_t l = 1;
-      float s = 2;
-      EXPECT_EQ(written_by([&, n = n] { s1axuswdtyp(l, s, n, mode); }), error_frame("s1axuswdtyp", body));
-      BoxValues b;
-      EXPECT_EQ(written_by([&, n = n] { b = set_box(box, n, mode); }),
-                error_frame("s1bx2d     ",
-                            {" trying to set box nb =" + nb, " max box nb =    1", " ===> NO ACTION"}));
-      EXPECT_TRUE(got == kCaller && l == 1 && s == 2.0f && b == box) << "arguments unchanged";
+  const Lines none = {" max axis nb =   15", " ===> NO ACTION"};
+  // The call on number n in the mode that would open the menu, true when it left its arguments as
+  // they were; the frame's name, its first line up to the number, and its last two lines.
+  // clang-format off
+  const std::vector<std::tuple<std::function<bool(std::int32_t)>, const char*, const char*, Lines>> cases = {
+      {[](auto n) { return set_axis(kCaller, n, 0) == kCaller; }, "s1axis1    ",
+       " trying to set axis nb =", none},
+      {[](auto n) { return set_link({1, 2.0f}, n, 0) == Link{1, 2.0f}; }, "s1axuswdtyp",
+       " trying to set axis nb =", none},
+      {[&](auto n) { return set_box(box, n, 0) == box; }, "s1bx2d     ", " trying to set box nb =",
+       {" max box nb =    1", " ===> NO ACTION"}},
+      {[](auto n) { return axis_bounds(n) == std::pair{0.0f, 10.0f}; }, "g1axbd     ",
+       " trying to get bounds of axis nb =", {" max axis nb =   15", " ===> RETURNING [0, 10]"}},
+  };
+  // clang-format on
+  for (const auto& [unchanged, routine, trying, ending] : cases) {
+    for (const auto& [n, nb] : {std::pair{0, "    0"}, std::pair{16, "   16"}}) {
+      SCOPED_TRACE(testing::Message() << routine << n);
+      bool kept = false;
+      EXPECT_EQ(written_by([&] { kept = unchanged(n); }),
+                error_frame(routine, Lines{std::string(trying) + nb} + ending));
+      EXPECT_TRUE(kept) << "arguments unchanged";
     }
-    float a = 1, b = 2;
-    EXPECT_EQ(written_by([&, n = n] { g1axbd(a, b, n); }),
-              error_frame("g1axbd     ", {" trying to get bounds of axis nb =" + nb, " max axis nb =   15",
-                                          " ===> RETURNING [0, 10]"}));
-    EXPECT_TRUE(a == 0.0f && b == 10.0f);
   }
-  EXPECT_TRUE(axis_stored(4) == axis4 &&
-              box_stored() == (BoxValues{0, 0, 0, 0, 0, 0, 0, 0, std::string(60, ' ')}));
-  float a = 0, b = 0;
-  g1axbd(a, b, 4);
-  EXPECT_TRUE(a == 5000.0f && b == 0.0f);
+  EXPECT_EQ(axis_bounds(4), std::pair(5000.0f, 0.0f));
 }
 
 TEST_F(AxisSetUp, IncrementPointsFromTheFirstBoundToTheSecond) {
   // Bounds and increment; the increment stored and the last line of the warning, if any.
-  // clang-format off
   const std::vector<std::tuple<float, float, float, float, std::string>> cases = {
-      {0, 10, 0, 5, " => RESET increment =     5.000"}, {10, 0, 5, -5, " => RESET increment =    -5.000"},
-      {0, 10, -2, 2, " => RESET increment =     2.000"}, {5000, 0, -500, -500, ""}, {3, 3, 2, 2, ""},
+      {0, 10, 0, 5, " => RESET increment =     5.000"},
+      {10, 0, 5, -5, " => RESET increment =    -5.000"},
+      {0, 10, -2, 2, " => RESET increment =     2.000"},
+      {3, 3, 2, 2, ""},
       {3, 3, -2, -2, ""},
       // Equal bounds have no range to halve: the check would never end.
       {3, 3, 0, 1, " => RESET increment =     1.000"},
   };
-  // clang-format on
   for (const auto& [w1, w2, wd, want, reset] : cases) {
     SCOPED_TRACE(testing::Message() << w1 << " " << w2 << " " << wd);
     AxisValues a = kDefault, got;
@@ -138,50 +123,45 @@ TEST_F(AxisSetUp, IncrementPointsFromTheFirstBoundToTheSecond) {
 }
 
 TEST_F(AxisSetUp, LinksAreCheckedAndDeriveTheStoredUserBounds) {
-  // Link and scale given, mode; stored, and whether the warning tells the link; then the user
-  // bounds stored for annotation 1000 to 5000 and user 7 to 9 by s1axis1 and by s1axis.
-  // clang-format off
-  const std::vector<std::tuple<std::int32_t, float, std::int32_t, std::int32_t, float, const char*,
-                               std::pair<float, float>, std::pair<float, float>>> cases = {
-      {2, 3.0f, 1, 0, 3.0f, " trying to set us/wd type =    2", {7, 9}, {7, 9}},
-      {-1, 3.0f, 11, 0, 3.0f, " trying to set us/wd type =   -1", {7, 9}, {7, 9}},
-      {1, 0.0f, 1, 1, 0.0f, "", {1000, 5000}, {1000, 5000}},
-      {0, 1000.0f, 0, 2, 1000.0f, "", {1, 5}, {7, 9}},  // link 2 is offered by the menu only: 10, 2, 99
-      {2, 3.0f, 3, 1, 1.0f, "", {1000, 5000}, {1000, 5000}},  // axis 4 holds link 1, scale 1
-      {2, 3.0f, 5, 0, 1.0f, "", {7, 9}, {7, 9}},
+  // Link and scale given, mode; stored, and the screen; then the user bounds stored for
+  // annotation 1000 to 5000 and user 7 to 9 by s1axis1 and by s1axis.
+  const auto unknown = [](const char* trying) {
+    return warning_head("s1axuswdtyp") + Lines{trying, " UNKNOWN TYPE", " ==> RESET TYPE =    0", rule('/')};
   };
+  // clang-format off
+  const std::vector<std::tuple<Link, std::int32_t, Link, Lines, Bounds, Bounds>>
+      cases = {
+          {{2, 3.0f}, 1, {0, 3.0f}, unknown(" trying to set us/wd type =    2"), {7, 9}, {7, 9}},
+          {{-1, 3.0f}, 11, {0, 3.0f}, unknown(" trying to set us/wd type =   -1"), {7, 9}, {7, 9}},
+          {{1, 0.0f}, 1, {1, 0.0f}, {}, {1000, 5000}, {1000, 5000}},
+          // Link 2 is offered by the menu only: 10, 2, 99.
+          {{0, 1000.0f}, 0, {2, 1000.0f}, {}, {1, 5}, {7, 9}},
+          // Axis 4 holds link 1, scale 1.
+          {{2, 3.0f}, 3, {1, 1.0f}, {}, {1000, 5000}, {1000, 5000}},
+          {{2, 3.0f}, 5, {0, 1.0f}, kLinkHead + Lines{" INITIALIZING US-WD FOR AXIS NB    4"},
+           {7, 9}, {7, 9}},
+      };
   // clang-format on
-  for (const auto& [given, scale, mode, want_link, want_scale, trying, s1axis1_bounds, s1axis_bounds] :
-       cases) {
-    SCOPED_TRACE(testing::Message() << given << " " << scale << " mode " << mode);
-    const auto [out, l, s] = link(given, scale, mode, mode == 0 ? "10\n2\n\n" : "");
-    EXPECT_TRUE(l == want_link && s == want_scale && axisblk7a.IUSWDTYP(4) == l && axisblk7a.WAOUS(4) == s);
-    if (*trying) {
-      EXPECT_EQ(out, lines({warning_head("s1axuswdtyp"),
-                            {trying, " UNKNOWN TYPE", " ==> RESET TYPE =    0", rule('/')}}));
-    } else if (mode == 5) {
-      EXPECT_EQ(out, kLinkHead + Lines{" INITIALIZING US-WD FOR AXIS NB    4"});
-    } else if (mode != 0) {
-      EXPECT_EQ(out, Lines{});
-    }
+  for (const auto& [given, mode, want, screen, s1axis1_bounds, s1axis_bounds] : cases) {
+    SCOPED_TRACE(testing::Message() << given.type << " " << given.scale << " mode " << mode);
+    set_link({1, 1.0f}, 4, 1);
+    Link got;
+    const Lines out =
+        menu_transcript(mode == 0 ? "10\n2\n\n" : "", false, [&] { got = set_link(given, 4, mode); });
+    EXPECT_TRUE(got == want && axisblk7a.IUSWDTYP(4) == want.type && axisblk7a.WAOUS(4) == want.scale);
+    EXPECT_TRUE(mode == 0 || out == screen) << testing::PrintToString(out);
     for (bool with_interval : {true, false}) {
-      const auto got =
-          set_axis({7, 9, 1000, 5000, 500, 0.5f, std::string(40, 'x'), 0, 5, 1}, 4, 1, with_interval);
-      EXPECT_TRUE(got.usa1 == 7.0f && got.usa2 == 9.0f) << "caller keeps its values";
+      set_axis({7, 9, 1000, 5000, 500, 0.5f, "x", 0, 5, 1}, 4, 1, with_interval);
       EXPECT_EQ(std::make_pair(axisblk7a.USA1(4), axisblk7a.USA2(4)),
                 with_interval ? s1axis1_bounds : s1axis_bounds);
     }
-    EXPECT_EQ(axisblk7b.WALAB(4), std::string(30, 'x'));
-    link(1, 1.0f, 1);
   }
 }
 
 TEST_F(AxisSetUp, AllAxesStartGenericAndOddModesDoNothing) {
-  std::int32_t l = 0;
-  float s = 5;
-  s1axuswdtyp(l, s, 9, 1);
+  set_link({0, 5.0f}, 9, 1);
   set_axis(kCaller, 9, 1);
-  for (std::int32_t mode : {1, 3, 7, -1}) EXPECT_EQ(written_by([&] { snaxis(mode); }), Lines{});
+  for (std::int32_t mode : {1, 3, -1}) EXPECT_EQ(written_by([&] { snaxis(mode); }), Lines{});
   EXPECT_TRUE(axis_stored(9) == kCaller && axisblk7a.WAOUS(9) == 5.0f);
   EXPECT_EQ(written_by([] { snaxis(5); }), kAllHead + Lines{" INITIALIZING AXES"});
   for (std::int32_t k = 1; k <= 15; ++k)
@@ -196,14 +176,14 @@ TEST_F(AxisSetUp, BoxModesCheckAxisNumbersFromTheCallerAndTheStoredBoxAndStore) 
   };
   // Whether a box was stored before (else never set), the mode; the screen and the box handed back
   // and stored. Axis numbers from the caller and the stored box are checked, nothing else is.
-  const BoxValues odd = {16, 0, 0, 7, 1, 1, 5, 1, fixed::fit("Box", 60)},
-                  generic = {1, 2, 1, 1, 1, 1, 0, 0, fixed::fit("Generic box", 60)};
+  const BoxValues odd = {16, 0, 0, 7, 1, 1, 5, 1, fixed::fit("Box", 60)};
   // clang-format off
   const std::vector<std::tuple<bool, std::int32_t, Lines, BoxValues>> cases = {
       {false, 3, reset("    0", "1") + reset("    0", "2"), {1, 2, 0, 0, 0, 0, 0, 0, std::string(60, ' ')}},
       {true, 1, reset("   16", "1") + reset("    0", "2"), {1, 2, 0, 7, 1, 1, 5, 1, fixed::fit("Box", 60)}},
       {true, 3, {}, caller},
-      {true, 5, kBoxHead + Lines{" INITIALIZING BOX NB    1"}, generic},
+      {true, 5, kBoxHead + Lines{" INITIALIZING BOX NB    1"},
+       {1, 2, 1, 1, 1, 1, 0, 0, fixed::fit("Generic box", 60)}},
   };
   // clang-format on
   for (const auto& [before, mode, out, want] : cases) {
@@ -211,7 +191,7 @@ TEST_F(AxisSetUp, BoxModesCheckAxisNumbersFromTheCallerAndTheStoredBoxAndStore) 
     reset_records();
     if (before) set_box(caller, 1, 1);
     BoxValues got;
-    EXPECT_EQ(written_by([&, mode = mode] { got = set_box(odd, 1, mode); }), out);
+    EXPECT_EQ(written_by([&] { got = set_box(odd, 1, mode); }), out);
     EXPECT_TRUE(got == want && box_stored() == want);
   }
   // A long label keeps its first 25 characters.
@@ -219,7 +199,8 @@ TEST_F(AxisSetUp, BoxModesCheckAxisNumbersFromTheCallerAndTheStoredBoxAndStore) 
   EXPECT_EQ(axisblk7b.BOXLAB, std::string(25, 'b'));
 }
 
-TEST_F(Menus, AxisMenuComesBackAfterTheIncrementIsResetAndOffersNoUserBoundsWhenLinked) {
+// The axis menu, whole: the one menu with every kind of field.
+TEST_F(AxisSetUp, AxisMenuComesBackAfterTheIncrementIsResetAndOffersNoUserBoundsWhenLinked) {
   auto run = [](const std::string& keyboard, bool level2, std::int32_t iaxis) {
     return menu_transcript(keyboard, level2, [=] {
       set_axis({0, 10, 0, 10, 0, 0.5f, "Generic 0-10 axis", 0, 5, 1}, iaxis, 0);
@@ -251,99 +232,67 @@ TEST_F(Menus, AxisMenuComesBackAfterTheIncrementIsResetAndOffersNoUserBoundsWhen
                                                  off(echo), reset, kAxisHead, off(echo)}));
 }
 
-TEST_F(Menus, LinkMenuResetsAZeroScaleAndOffersThreeLinks) {
-  auto run = [](const std::string& keyboard, bool level2) {
-    return menu_transcript(keyboard, level2, [] {
-      std::int32_t l = 1;
-      float s = 0;
-      s1axuswdtyp(l, s, 3, 0);
-    });
+TEST_F(AxisSetUp, LinkMenuResetsAZeroScaleAndOffersThreeLinks) {
+  auto run = [](bool level2) {
+    return menu_transcript("10\n2\n\n", level2, [] { set_link({1, 0.0f}, 3, 0); });
   };
-  // clang-format off
   const Lines links = {" link between user units and annotations:", " annotation & user independent ....0",
                        " annotation = user ................1", " annotation = user * scale ........2"};
-  auto menu = [](const char* kind, const char* link) {
-    return kLinkHead + Lines{" SETTING UP AXIS #    3", " max nb of axis  =   15", kDashes, kind, link,
-        " annotations/user scaling  .......20   1.00000    ", kDashes, " EXIT.............................99",
-        kMenuTail};
-  };
-  EXPECT_EQ(run("10\n2\n\n", true),
-            lines({warning_head("s1axuswdtyp"), {" trying to set wd/us scaling =  0.000000    ",
-                       " ==> RESET SCALING =   1.00000    ", rule('/')},
-                   menu(" user space = annotation", " user space versus annotations ...10    1"),
-                   choice(" New value =            10"), links,
-                   {kDots, " Enter your choice (0-2)", " inside  [0,2]", " or return for default value",
-                    " Default =            1", " New value =             2", kDots},
-                   menu(" user space and annotations independent",
-                        " user space versus annotations ...10    2"),
-                   choice(" New value =            99")}));
-  // clang-format on
+  const Lines out = run(true);
+  EXPECT_TRUE(has_each_in_order(
+      out, {" trying to set wd/us scaling =  0.000000    ", " ==> RESET SCALING =   1.00000    ",
+            " SETTING UP AXIS #    3", " max nb of axis  =   15", " user space = annotation",
+            " user space versus annotations ...10    1", " annotations/user scaling  .......20   1.00000    ",
+            " EXIT.............................99", " Enter your choice (0-2)", " inside  [0,2]",
+            " user space and annotations independent", " user space versus annotations ...10    2"}));
+  EXPECT_TRUE(has_in_order(out, {links}));
   EXPECT_EQ(std::make_pair(axisblk7a.IUSWDTYP(3), axisblk7a.WAOUS(3)), std::make_pair(2, 1.0f));
   // The links are listed at every level.
-  EXPECT_TRUE(has_in_order(run("10\n2\n\n", false), {kLinkHead, off(" New value =            10"), links}));
+  EXPECT_TRUE(has_in_order(run(false), {kLinkHead, off(" New value =            10"), links}));
 }
 
-TEST_F(Menus, AllAxesMenuListsTheAxesAndChainsTheirMenus) {
-  Lines list = {" AXIS SET UP", kDashes, " axis label                  axis nb",
-                " -----------------------------------", " Shmax: largest horiz ............ 1"};
-  for (const char* n : kAxes2To15) list.push_back(std::string(" Generic 0-10 axis    ............") + n);
-  list = list + Lines{kDashes, " Go through all axes.............100", " EXIT.............................99",
-                      kMenuTail};
-  EXPECT_EQ(menu_transcript("\n", true, [] { snaxis(0); }),
-            lines({kAllHead, list, choice(" New value =            99")}));
+TEST_F(AxisSetUp, AllAxesMenuListsTheAxesAndChainsTheirMenus) {
+  EXPECT_TRUE(has_each_in_order(
+      menu_transcript("\n", true, [] { snaxis(0); }),
+      {" AXIS SET UP", " axis label                  axis nb", " Shmax: largest horiz ............ 1",
+       " Generic 0-10 axis    ............ 2", " Generic 0-10 axis    ............15",
+       " Go through all axes.............100", " EXIT.............................99"}));
   // From mode 10 on, the link menu of axis 3 comes first and its new link shapes the axis menu.
-  // clang-format off
-  EXPECT_TRUE(has_in_order(menu_transcript("3\n10\n2\n\n\n\n", true, [] { snaxis(10); }),
-                           {kAllHead, kLinkHead, {" user space versus annotations ...10    2"}, kAxisHead,
-                            {" SETTING UP AXIS #    3", " -------------", " user space:"}, kAllHead}));
-  // clang-format on
+  EXPECT_TRUE(has_each_in_order(menu_transcript("3\n10\n2\n\n\n\n", true, [] { snaxis(10); }),
+                                {kAllHead[1], kLinkHead[1], " user space versus annotations ...10    2",
+                                 kAxisHead[1], " user space:", kAllHead[1]}));
   // 100 goes through the fifteen axes, and below mode 10 without their links.
   const Lines all = menu_transcript("100\n" + std::string(16, '\n'), false, [] { snaxis(0); });
   EXPECT_TRUE(count(all, kAxisHead[1]) == 15 && count(all, kLinkHead[1]) == 0);
 }
 
-TEST_F(Menus, BoxMenuShowsTheAxesAndBorderTypesBeforeAskingForThem) {
-  Lines axes = {kDashes, " Available axes:", " label: nb", kDashes, " Shmax: largest horizontal stre    1"};
-  for (const char* n : kAxes2To15) axes.push_back(std::string(" Generic 0-10 axis                ") + n);
-  axes.push_back(kDashes);
+TEST_F(AxisSetUp, BoxMenuShowsTheAxesAndBorderTypesBeforeAskingForThem) {
+  const auto box = [](std::int32_t mode) { set_box({1, 2, 1, 1, 1, 1, 0, 0, fixed::blanks(60)}, 1, mode); };
+  const Lines out = menu_transcript("10\n\n30\n\n\n", true, [&] { box(4); });
+  EXPECT_EQ(count(out, " Box label   : Generic box" + std::string(49, ' ')), 3);
   // clang-format off
-  const Lines types = {kDashes, " Border types:", " line+tics+ticmarks+axelabel.......1",
-      " line+tics+ticmarks................2", " line+tics.........................3",
-      " line..............................4", " nothing...........................5", kDashes};
-  const Lines menu = kBoxHead + Lines{" SETTING BOX #    1", kDashes,
+  const Lines shown = {" INITIALIZING BOX NB    1", " SETTING BOX #    1",
       " X axis label: Shmax: largest horizontal stre", " X axis nb........................10    1",
-      " X axis params ...................11", " -----------------------------------",
-      " Y axis label: Generic 0-10 axis             ", " Y axis nb........................20    2",
-      " Y axis params ...................21", kDashes, " Border types:",
-      " left ............................30    1",
-      " right ...........................31    1", " bottom ..........................32    1",
-      " top .............................33    1", kDashes,
-      " Box label   : Generic box" + std::string(49, ' '),
+      " X axis params ...................11", " Y axis label: Generic 0-10 axis             ",
+      " Y axis nb........................20    2", " Y axis params ...................21",
+      " left ............................30    1", " right ...........................31    1",
+      " bottom ..........................32    1", " top .............................33    1",
       " Clipping ........................40    0", " X=0 & Y=0 mark line .............50    0",
-      " Change box label ................60", kDashes, " EXIT.............................99", kMenuTail};
+      " Change box label ................60", " EXIT.............................99", " Available axes:",
+      " Shmax: largest horizontal stre    1", " Generic 0-10 axis                15", " Enter X axis nb",
+      " inside  [1,15]", " line+tics+ticmarks+axelabel.......1", " line+tics+ticmarks................2",
+      " line+tics.........................3", " line..............................4",
+      " nothing...........................5", " Enter left border type", " inside  [1,5]"};
   // clang-format on
-  const auto box = [](std::int32_t mode) {
-    set_box({1, 2, 1, 1, 1, 1, 0, 0, std::string(60, ' ')}, 1, mode);
-  };
-  // clang-format off
-  EXPECT_EQ(menu_transcript("10\n\n30\n\n\n", true, [&] { box(4); }),
-            lines({kBoxHead, {" INITIALIZING BOX NB    1"}, menu, choice(" New value =            10"), axes,
-                   {kDots, " Enter X axis nb", " inside  [1,15]", " or return for default value",
-                    " Default =            1", " New value =             1", kDots},
-                   menu, choice(" New value =            30"), types,
-                   {kDots, " Enter left border type", " inside  [1,5]", " or return for default value",
-                    " Default =            1", " New value =             1", kDots},
-                   menu, choice(" New value =            99")}));
-  // The whole box menu at every level; item 11 opens the earlier axis menu, without a label interval.
-  EXPECT_EQ(menu_transcript("11\n\n\n", false, [&] { box(2); }),
-            lines({menu, off(" New value =            11"),
-                   menu_head(" @ subroutine s1axis                v3.1 2012-05-09"),
-                   off(" New value =            99"),
-                   menu, off(" New value =            99")}));
-  EXPECT_TRUE(has_in_order(menu_transcript("21\n\n\n", true, [&] { box(2); }),
-                           {{" axis label ......................26 Generic 0-10 axis" + std::string(18, ' '),
-                             kDashes}}));
-  // clang-format on
+  EXPECT_TRUE(has_each_in_order(out, shown));
+  // The box menu at every level; item 11 opens the earlier axis menu, without a label interval.
+  EXPECT_TRUE(has_each_in_order(menu_transcript("11\n\n\n", false, [&] { box(2); }),
+                                {" SETTING BOX #    1", " New value =            11",
+                                 " @ subroutine s1axis                v3.1 2012-05-09",
+                                 " New value =            99", " SETTING BOX #    1"}));
+  EXPECT_TRUE(has_in_order(
+      menu_transcript("21\n\n\n", true, [&] { box(2); }),
+      {{" axis label ......................26 Generic 0-10 axis" + std::string(18, ' '), kDashes}}));
 }
 
 }  // namespace

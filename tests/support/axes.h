@@ -1,10 +1,11 @@
-// One axis and the box as their set-up routines take them: set through the
+// One axis, its link and the box as their set-up routines take them: set through the
 // routine on a copy of the values, which comes back as the routine left it,
 // and read back from the records.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "axis/axis.h"
 #include "records/axis.h"
@@ -42,6 +43,25 @@ inline AxisValues axis_stored(std::int32_t k) {
           r.NAWDIG(k),
           r.NASUBINT(k),
           r.NLABINTK(k)};
+}
+
+struct Link {
+  std::int32_t type;
+  float scale;
+  bool operator==(const Link&) const = default;
+};
+
+// s1axuswdtyp on a copy of the link and scale.
+inline Link set_link(Link l, std::int32_t iaxis, std::int32_t imode) {
+  s1axuswdtyp(l.type, l.scale, iaxis, imode);
+  return l;
+}
+
+// The bounds g1axbd hands back for axis k.
+inline std::pair<float, float> axis_bounds(std::int32_t k) {
+  float a = 1, b = 2;
+  g1axbd(a, b, k);
+  return {a, b};
 }
 
 struct BoxValues {
