@@ -11,45 +11,31 @@
 
 using namespace testing_support;
 
-namespace {
-
-Lines announcement(const std::string& name, const std::string& vers_date) {
-  return {rule('@'), " " + fixed::fit("@ subroutine " + name, 33) + vers_date, " @" + std::string(49, '='),
-          " OPENING plot init FILE", rule('@')};
-}
-
-// What was tried, the name shown at its full working length, and what follows.
-Lines described(const std::string& what, const std::string& then = "") {
-  Lines d = {" " + what + " plot init FILE", " File name = " + fixed::fit(kMissing, 250), " for unit =   50"};
-  if (!then.empty()) d.push_back(" ===> " + then);
-  return d;
-}
-
-}  // namespace
-
 // After a failure the name is left as it was.
 TEST(Opef1, FailureByModeAndStopLevel) {
-  const Lines announced = announcement("opef1", "  v1.1 2024-05-29");
-  const Lines failed = error_head("opef1      ") + described("FAILED TO OPEN");
-  const Lines proceed = {kDashes, " Could not open plot init file", " => Proceeding", kDashes};
-  const Lines retrying =
-      warning_head("opef1      ") + described("COULD NOT OPEN", "RETRYING TO OPEN THE FILE");
-  // mode, stop level, keyboard, exit status, blocks shown in order (nothing shown when none)
+  const std::string failed = " FAILED TO OPEN plot init FILE", proceed = " => Proceeding";
+  // mode, stop level, keyboard, exit status, lines shown in this order (nothing shown when none)
   for (auto [mode, igrav, keyboard, status, shown] :
-       std::vector<std::tuple<int, int, std::string, int, std::vector<Lines>>>{
+       std::vector<std::tuple<int, int, std::string, int, Lines>>{
            {7, -1, "", -1, {}},
-           {7, 0, "\n\n", -1, {failed, {" RESUME ?"}}},
-           {1, 1, "n\n\n", -1, {announced + failed, {" STOP ?"}}},
-           {1, 2, "\n", 1, {announced + failed, {" EXECUTION STOPPED BY PROGRAM"}}},
-           {1, -1, "", -1, {announced + proceed}},
-           {0, -1, "\n\nn\n", -1, {retrying, {" Retry (1) or proceed without retrying (0) ?"}, proceed}}}) {
+           {7, 0, "\n\n", -1, {name_line("***", "opef1      "), failed, " RESUME ?"}},
+           {1, 1, "n\n\n", -1, {" @ subroutine opef1                 v1.1 2024-05-29", failed, " STOP ?"}},
+           {1, 2, "\n", 1, {failed, " for unit =   50", " EXECUTION STOPPED BY PROGRAM"}},
+           {1, -1, "", -1, {" Could not open plot init file", proceed}},
+           {0,
+            -1,
+            "\n\nn\n",
+            -1,
+            {name_line("///", "opef1      "), " COULD NOT OPEN plot init FILE",
+             " File name = " + fixed::fit(kMissing, 250), " ===> RETRYING TO OPEN THE FILE",
+             " Retry (1) or proceed without retrying (0) ?", proceed}}}) {
     SCOPED_TRACE(std::to_string(mode) + " " + std::to_string(igrav));
     std::string name = kMissing;
     std::int32_t iostat = -5;
     const Outcome r =
         run_with(keyboard, [&] { opef1(name, "plot init", 50, "unknown", "write", mode, igrav, iostat); });
     EXPECT_EQ(std::tuple(r.status, iostat, name, r.unread), std::tuple(status, 1, kMissing, ""));
-    EXPECT_TRUE(has_in_order(r.lines, shown) && r.lines.empty() == shown.empty());
+    EXPECT_TRUE(has_each_in_order(r.lines, shown) && r.lines.empty() == shown.empty());
     EXPECT_EQ(count(r.lines, " OPENING plot init FILE"), mode == 7 ? 0 : 1);
   }
 }
@@ -69,19 +55,21 @@ TEST(Opef1, RetryAtTheKeyboardDuringACommandFileAndOpef2RetryOrStop) {
     EXPECT_EQ(gral::read_record(15), "next");
   });
   EXPECT_EQ(std::tuple(iostat, name, r.unread), std::tuple(0, "a.txt", ""));
-  EXPECT_TRUE(has_in_order(r.lines, {tail('/', true), {" Retry (1) or proceed without retrying (0) ?"}}));
-  const Lines announced = announcement("opef2", "  v5.2 2023-04-25");
+  EXPECT_TRUE(has_each_in_order(
+      r.lines, {" ===> HIT RETURN TO RESUME COMMANDS", " Retry (1) or proceed without retrying (0) ?"}));
+  const std::string announced = " @ subroutine opef2                 v5.2 2023-04-25";
   name = kMissing;
   r = run_with("\n\n" + dir.file("table.txt", "") + "\n", [&] { opef2(name, "plot init", 50, "old ", 0); });
   EXPECT_EQ(name, fixed::fit("table.txt", kMissing.size()));
-  EXPECT_TRUE(has_in_order(r.lines, {warning_head("opef2               ") +
-                                     described("COULD NOT OPEN", "RETRYING") + tail('/') + announced}));
+  EXPECT_TRUE(
+      has_each_in_order(r.lines, {name_line("///", "opef2               "), " COULD NOT OPEN plot init FILE",
+                                  " ===> RETRYING", announced, " OPENING plot init FILE"}));
   name = kMissing;
   r = run_with("\n", [&] { opef2(name, "plot init", 50, "old", 1); });
   EXPECT_EQ(std::tuple(r.status, name), std::tuple(1, kMissing));
-  EXPECT_EQ(r.lines,
-            lines({announced, error_head("opef2               "),
-                   described("COULD NOT OPEN", "STOPPING EXECUTION"), tail('*'), written_by(sorryface)}));
+  EXPECT_TRUE(has_each_in_order(
+      r.lines, {announced, name_line("***", "opef2               "), " ===> STOPPING EXECUTION",
+                " ===> HIT RETURN TO CONTINUE", "         &          &&&&&&&&&&&&          & "}));
 }
 
 // The main menu as far as command files go: 5000 opens their menu, 0 leaves.
@@ -94,26 +82,21 @@ TEST(Opef1, RetryAtTheKeyboardDuringACommandFileAndOpef2RetryOrStop) {
 TEST(CommandFile, MenuStartsEndsAndHandsTheQuestionToTheKeyboard) {
   TempDir dir;
   dir.file("cmds.txt", "5000\n5001\n5000\n5002\n");
-  const Lines nested = {" COMMAND FILE ALREADY OPEN", " ==> NO ACTION", tail('/', true)[0]},
-              from_file = {" Enter your choice", " New value =          5002"},
-              none_open = {" NO OPEN COMMAND FILE", " ==> NO ACTION", tail('/')[0]},
-              missing = {" COULD NOT OPEN COMMAND FILE old.txt", " ==> NO ACTION", tail('*')[0]},
-              unknown = {" Unknown answer irep =     77", " ===> CANNOT PROCEED"};
-  const Lines opened = {" Standard input redirected from",   "    Command file: cmds.txt",
-                        " Response to error or warning",     "    remains from keyboard",
-                        " Level 2 standard output disabled", rule('@')},
-              closed = {" Command file cmds.txt closed", " Standard input redirected from keyboard"};
-  const std::vector<Lines> ends = {opened, nested, from_file, closed};
+  const std::string none_open = " NO OPEN COMMAND FILE", unknown = " Unknown answer irep =     77",
+                    missing = " COULD NOT OPEN COMMAND FILE old.txt";
+  const Lines ends{"    Command file: cmds.txt", " Level 2 standard output disabled",
+                   " COMMAND FILE ALREADY OPEN", " ===> HIT RETURN TO RESUME COMMANDS",
+                   " New value =          5002", " Command file cmds.txt closed"};
   // mode (also the count of STOP questions), keyboard after 5000, exit status, the file named after, the
   // menu's last answer, menus shown, blocks shown in order
-  const std::tuple<int, std::string, int, std::string, int, long, std::vector<Lines>> cases[] = {
+  const std::tuple<int, std::string, int, std::string, int, long, Lines> cases[] = {
       {0, "5001\ncmds.txt\n\n0\n", -1, "cmds.txt", 5002, 3, ends},
       {0, "5002\n\n0\n", -1, "old.txt", 5002, 1, {none_open}},
       {0, "5003\n\n0\n", -1, "old.txt", 9999, 1, {none_open}},
-      {0, "5001\n" + kMissing + "\n\nn\n\n0\n", -1, "old.txt", 5001, 1, {missing}},
+      {0, "5001\n" + kMissing + "\n\nn\n\n0\n", -1, "old.txt", 5001, 1, {missing, " ==> NO ACTION"}},
       {0, "77\n99\n0\n", -1, "old.txt", 99, 2, {}},
-      {1, "77\nn\n\n0\n", -1, "old.txt", 77, 1, {unknown}},
-      {1, "77\n\n\n", 1, "old.txt", 77, 1, {unknown}}};
+      {1, "77\nn\n\n0\n", -1, "old.txt", 77, 1, {unknown, " ===> CANNOT PROCEED"}},
+      {1, "77\n\n\n", 1, "old.txt", 77, 1, {unknown, " ===> CANNOT PROCEED"}}};
   for (auto [mode, keyboard, status, named, irep, menus, shown] : cases) {
     std::string cmdfile = fixed::fit("old.txt", 50);
     std::int32_t last = 0;
@@ -130,7 +113,7 @@ TEST(CommandFile, MenuStartsEndsAndHandsTheQuestionToTheKeyboard) {
                    count(r.lines, " STOP ?"), r.unread),
         std::tuple(status, fixed::fit(named, 50), irep, menus, mode, ""))
         << keyboard;
-    EXPECT_TRUE(iocom.IUNSTDIN == 5 && !iocom.LCMDOPEN && iocom.LWITO(2) && has_in_order(r.lines, shown))
+    EXPECT_TRUE(iocom.IUNSTDIN == 5 && !iocom.LCMDOPEN && iocom.LWITO(2) && has_each_in_order(r.lines, shown))
         << keyboard;
   }
 }
