@@ -27,18 +27,15 @@ M22 m22(float b11, float b12, float b21, float b22) {
 TEST(Angles, TrigosetAnnouncesItselfAndSetsBitExactConstants) {
   anglerad = {}, angleradi = {}, anglerads = {};
   EXPECT_EQ(count(written_by(trigoset), " Initializing /anglerad/ block"), 1);
-  const std::pair<float, std::uint32_t> constants[] = {
-      {anglerad.RPIO4, 0x3F490FDB},    {anglerad.RPIO3, 0x3F860A92},    {anglerad.RPIO2, 0x3FC90FDB},
-      {anglerad.R3PIO4, 0x4016CBE4},   {anglerad.RPI, 0x40490FDB},      {anglerad.R3PIO2, 0x4096CBE4},
-      {anglerad.R2PI, 0x40C90FDB},     {anglerad.DEGTORAD, 0x3C8EFA35}, {anglerad.RADTODEG, 0x42652EE0},
-      {angleradi.RPIO4M, 0x3F490F33},  {angleradi.RPIO3M, 0x3F860A3E},  {angleradi.RPIO2M, 0x3FC90F87},
-      {angleradi.R3PIO4M, 0x4016CBBA}, {angleradi.RPIM, 0x40490FB1},    {angleradi.R3PIO2M, 0x4096CBCF},
-      {angleradi.R2PIM, 0x40C90FC6},   {anglerads.RPIO4P, 0x3F491083},  {anglerads.RPIO3P, 0x3F860AE6},
-      {anglerads.RPIO2P, 0x3FC9102F},  {anglerads.R3PIO4P, 0x4016CC0E}, {anglerads.RPIP, 0x40491005},
-      {anglerads.R3PIO2P, 0x4096CBF9}, {anglerads.R2PIP, 0x40C90FF0},
-  };
-  for (std::size_t i = 0; i < std::size(constants); ++i)
-    EXPECT_EQ(bits(constants[i].first), constants[i].second) << "constant " << i;
+  // In each record's order: pi/4, pi/3, pi/2, 3pi/4, pi, 3pi/2, 2pi (then the degree factors).
+  using Bits = std::array<std::uint32_t, 7>;
+  using Bits9 = std::array<std::uint32_t, 9>;
+  EXPECT_EQ(std::bit_cast<Bits9>(anglerad), (Bits9{0x3F490FDB, 0x3F860A92, 0x3FC90FDB, 0x4016CBE4, 0x40490FDB,
+                                                   0x4096CBE4, 0x40C90FDB, 0x3C8EFA35, 0x42652EE0}));
+  EXPECT_EQ(std::bit_cast<Bits>(angleradi),
+            (Bits{0x3F490F33, 0x3F860A3E, 0x3FC90F87, 0x4016CBBA, 0x40490FB1, 0x4096CBCF, 0x40C90FC6}));
+  EXPECT_EQ(std::bit_cast<Bits>(anglerads),
+            (Bits{0x3F491083, 0x3F860AE6, 0x3FC9102F, 0x4016CC0E, 0x40491005, 0x4096CBF9, 0x40C90FF0}));
   EXPECT_EQ(Floats({deg(anglerad.RPI), rad(180.0f)}), Floats({180.0f, anglerad.RPI}));
 }
 
