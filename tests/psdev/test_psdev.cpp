@@ -5,8 +5,6 @@
 
 #include "gral/angles.h"
 #include "gral/text.h"
-#include "records/plot.h"
-#include "records/psparam.h"
 #include "support/plotfiles.h"
 
 namespace {
@@ -33,11 +31,10 @@ class PsDev : public PlotFileTest {
     return *console_;
   }
   // A plot file opened on a fresh console; the opening is not on screen.
-  DeviceFile& open_plot(const std::string& name = "plot.ps") {
+  void open_plot(const std::string& name = "plot.ps") {
     start("y\n");
     file_.emplace(name);
     console_->clear();
-    return *file_;
   }
 
   std::optional<Console> console_;
@@ -137,11 +134,8 @@ TEST_F(PsDev, CoordinatesBeyondTheBoundAreClampedInfinitiesTooNaNAndTinyTextDrop
   // A font scaled to 0 points is singular: showing with it would end the file.
   intstextsize(0.03f);
   detext2(xn[0], yn[0], "tiny");
-  // clang-format off
-  EXPECT_TRUE(has_each_in_order(console_->lines(), {" ///          subroutine   psmoveto             ///",
-      " ///          subroutine   pslineto             ///", " ///          subroutine   deline               ///",
-      " ///          subroutine   depolygon            ///", " ///          subroutine   detext2              ///"}));
-  // clang-format on
+  EXPECT_EQ(starting_with(console_->lines(), " ///          subroutine").size(), 7u);
+  EXPECT_EQ(count(console_->lines(), " ///          subroutine   detext2              ///"), 2);
   EXPECT_EQ(count(console_->lines(), " ===> NOTHING DRAWN"), 4);
   EXPECT_EQ(count(console_->lines(), " Text height is below one point"), 1);
   EXPECT_EQ(file_->drawn(), (Lines{"newpath", " 99000000. 0.00 moveto", " 99000000. 1.00 lineto",
@@ -221,11 +215,9 @@ TEST_F(PsDev, OpeningByDefaultsFileAnswerOutputLevelAndOption) {
   for (const auto& [defaults, keys, level2, colour, iopt, format, record, shown] : cases) {
     SCOPED_TRACE(testing::Message() << "file " << (defaults ? defaults : "missing") << " keys " << keys);
     std::filesystem::remove_all("vondt9_ini.txt");
-    const bool directory = defaults && defaults == std::string_view("/");
-    if (directory)
-      std::filesystem::create_directory("vondt9_ini.txt");
-    else if (defaults)
-      std::ofstream("vondt9_ini.txt") << defaults;
+    const bool directory = defaults && *defaults == '/';
+    if (directory) std::filesystem::create_directory("vondt9_ini.txt");
+    if (defaults && !directory) std::ofstream("vondt9_ini.txt") << defaults;
     const auto& con = start(keys, colour);
     iocom.LWITO(2) = level2;
     plt2blk.ILINECOLOR = 2;
