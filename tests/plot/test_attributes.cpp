@@ -247,7 +247,6 @@ TEST_F(Lifecycle, AttributeModesAndMenu) {
   // clang-format on
   EXPECT_TRUE(shows({"  from currently stored..... 1 F", "  from initialisation....... 1 T"}));
   EXPECT_TRUE(shows({" present value in cm .......     0.020"}));
-  EXPECT_EQ(plt2blk.LINEWIDTH, 0.02f);
   // Without the menu lines (a command file being read): the head and the
   // question only; an empty answer leaves.
   start("\n");

@@ -92,11 +92,11 @@ TEST_F(Colours, EntryModesAndMenu) {
   EXPECT_EQ(name(3), "Chartreu");
   EXPECT_EQ(rgb(3), std::make_tuple(100.0f, 20.0f, 0.0f));
   EXPECT_EQ(count(con_->lines(), " Problem in subroutine: scolorgb"), 2);
-  // An index beyond the table is refused.
+  // An index outside the table is refused.
   start();
   plt2blk.NBCOLOR = 4;
-  scolorrgb(5, nm, r, g, b, 2);
-  EXPECT_TRUE(shows({" When color index range = [0,  4]", " ===> NO ACTION"}));
+  for (std::int32_t icol : {5, -1}) scolorrgb(icol, nm, r, g, b, 2);
+  EXPECT_EQ(count(con_->lines(), " When color index range = [0,  4]"), 2);
   EXPECT_EQ(rgb(5), std::make_tuple(0.0f, 100.0f, 100.0f));
   // The menu: a new name and components, then applied.
   start("20\nLilac\n30\n80\n\n90\n\n");

@@ -113,6 +113,7 @@ TEST_F(Plot, SubplotNumbersOutsideTheRangeAreRefusedInTheSelectingModes) {
   // shown.
   const std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::string> cases[] = {
       {41, 1, 3, 41, " trying to set subplot nb =  41"},
+      {0, 1, 3, 0, " trying to set subplot nb =   0"},
       {-1, 0, 3, -1, " trying to set subplot nb =  -1"},
       {41, 5, 1, 1, ""},
       {7, 8, 7, 7, change},

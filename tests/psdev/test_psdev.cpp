@@ -199,6 +199,7 @@ TEST_F(PsDev, OpeningByDefaultsFileAnswerOutputLevelAndOption) {
   const Case cases[] = {
       {nullptr, "y\n", true, false, 1, {a4}, "  1 'Portrait A4'", {}},
       {"0\n", "y\n", true, true, 1, {a4}, "  1 'Portrait A4'", {}},
+      {"5\n", "y\n", true, false, 1, {a4}, "  1 'Portrait A4'", {}},
       {"landscape\n", "y\n", true, true, 1, {a4}, "  1 'Portrait A4'", {}},
       {"2\n", "y\n", true, false, 1, {us}, nullptr, {banner, defaults, opening}},
       {"\n  3 'Landscape A4'\n  \n", "y\n", true, true, 1, {a4, turn_a4}, nullptr, {}},
