@@ -135,7 +135,6 @@ TEST_F(PsDev, CoordinatesBeyondTheBoundAreClampedInfinitiesTooNaNAndTinyTextDrop
   intstextsize(0.03f);
   detext2(xn[0], yn[0], "tiny");
   EXPECT_EQ(starting_with(console_->lines(), " ///          subroutine").size(), 7u);
-  EXPECT_EQ(count(console_->lines(), " ///          subroutine   detext2              ///"), 2);
   EXPECT_EQ(count(console_->lines(), " ===> NOTHING DRAWN"), 4);
   EXPECT_EQ(count(console_->lines(), " Text height is below one point"), 1);
   EXPECT_EQ(file_->drawn(), (Lines{"newpath", " 99000000. 0.00 moveto", " 99000000. 1.00 lineto",
@@ -166,14 +165,25 @@ TEST_F(PsDev, TextJustificationAnglesAndEscapes) {
     detext2(x, y, fixed::fit(text, 20));
     EXPECT_EQ(file_->drawn(), want);
   }
+  // Fonts 2 to 16 in turn, each reaching the file with the next text.
   open_plot();
   plt2blk.ITEXTALIGN = -5;
-  for (const char* text : {"Shmin (MPa)", "a(b", "\\", "(a)b)c(", ")("}) {
+  const char* texts[] = {"Shmin (MPa)", "a(b", "\\", "(a)b)c(", ")("};
+  for (std::int32_t f = 2; f <= 16; ++f) {
+    intstextfont(f);
     float x = 10.0f, y = 20.0f;
-    detext2(x, y, text);
+    detext2(x, y, texts[(f - 2) % 5]);
   }
-  EXPECT_EQ(starting_with(file_->drawn(), "("), (Lines{"(Shmin (MPa)) show", "(a\\(b) show", "(\\\\) show",
-                                                       "((a)b\\)c\\() show", "(\\)\\() show"}));
+  Lines fonts;
+  for (const char* f :
+       {"Helvetica-Bold", "Helvetica-Oblique", "Helvetica-BoldOblique", "Times-Roman", "Times-Bold",
+        "Times-Italic", "Times-BoldItalic", "Courier", "Courier-Bold", "Courier-Oblique",
+        "Courier-BoldOblique", "Symbol", "Symbol-Bold", "Symbol-Oblique", "Symbol-BoldOblique"})
+    fonts.push_back("14 /" + std::string(f) + " findfont exch scalefont setfont");
+  const Lines drawn = file_->drawn(), escaped = {"(Shmin (MPa)) show", "(a\\(b) show", "(\\\\) show",
+                                                 "((a)b\\)c\\() show", "(\\)\\() show"};
+  EXPECT_EQ(starting_with(drawn, "14 /"), fonts);
+  EXPECT_EQ(starting_with(drawn, "("), lines({escaped, escaped, escaped}));
 }
 
 // The opening: banner and defaults at output level 2 only, the format menu
@@ -182,15 +192,11 @@ TEST_F(PsDev, TextJustificationAnglesAndEscapes) {
 // whole file.
 TEST_F(PsDev, OpeningByDefaultsFileAnswerOutputLevelAndOption) {
   // clang-format off
-  const Lines banner = {" @ subroutine intplinit             v9.1 2024-05-29", " @=================================================",
-      " @                                                @", " @               Vectral PS Library               @",
-      " @          Version 10.2  on  2024-05-29          @"};
-  const Lines defaults = {"              Default Settings:", kDashes, " Orientation and size = Portrait US Letter  ",
-      kDashes, kDots, " Use default settings ?"};
+  const Lines banner = {" @ subroutine intplinit             v9.1 2024-05-29", " @               Vectral PS Library               @",
+      " @          Version 10.2  on  2024-05-29          @"}, defaults = {"              Default Settings:", kDashes,
+      " Orientation and size = Portrait US Letter  ", kDashes, kDots, " Use default settings ?"};
   const Lines opening = {" @ subroutine opef1                 v1.1 2024-05-29",
                          " @=================================================", " OPENING PostScript plot FILE"};
-  const Lines not_saved = {" Could not update or create vondt9_ini.txt",
-                           " => altered defaults are not saved for next run", " => Proceeding", kDashes};
   const std::string a4 = "%%BoundingBox:    0    0  595  842", us = "%%BoundingBox:    0    0  612  792",
                     turn_a4 = " 595    0 translate 90 rotate", turn_us = " 612    0 translate 90 rotate";
   // The defaults file (none when null, a directory when "/"), the keys, output level 2, colour, the
@@ -201,13 +207,14 @@ TEST_F(PsDev, OpeningByDefaultsFileAnswerOutputLevelAndOption) {
       {"0\n", "y\n", true, true, 1, {a4}, "  1 'Portrait A4'", {}},
       {"5\n", "y\n", true, false, 1, {a4}, "  1 'Portrait A4'", {}},
       {"landscape\n", "y\n", true, true, 1, {a4}, "  1 'Portrait A4'", {}},
-      {"2\n", "y\n", true, false, 1, {us}, nullptr, {banner, defaults, opening}},
+      {"2\n", "y\n", true, false, 1, {us}, nullptr, {{banner[0]}, {banner[1]}, {banner[2]}, defaults, opening}},
       {"\n  3 'Landscape A4'\n  \n", "y\n", true, true, 1, {a4, turn_a4}, nullptr, {}},
       {"  3 'Landscape A4'\n", "n\n4\n", true, false, 1, {us, turn_us}, "  4 'Landscape US Letter'", {}},
       {"  3 'Landscape A4'\n", "n\n3\n", false, true, 1, {a4, turn_a4}, "  3 'Landscape A4'",
        {{" Use default settings ?", " New value =  No "}, {" Landscape US Letter  .................. 4", " Enter command"}, {" New value =             3"}, opening}},
       {"/", "y\ny\n\n", true, false, 1, {a4}, nullptr,
-       {{kDashes, " updating or creating vondt9_ini.txt"}, not_saved, opening}},
+       {{kDashes, " updating or creating vondt9_ini.txt"}, {" Could not update or create vondt9_ini.txt",
+        " => altered defaults are not saved for next run", " => Proceeding", kDashes}, opening}},
       {"1\n", "y\nnamed.ps\n", true, true, 2, {a4}, nullptr, {opening, {" Enter PostScript plot file name"}}},
   };
   // clang-format on
@@ -246,23 +253,6 @@ TEST_F(PsDev, OpeningByDefaultsFileAnswerOutputLevelAndOption) {
         {"stroke", "showpage", "%%End Page", "%%Trailer", "%%Pages:   1", "%%EOF"}}));
     // clang-format on
   }
-}
-
-// Every font reaches the file with the next text.
-TEST_F(PsDev, FontsTwoToSixteen) {
-  open_plot();
-  for (std::int32_t f = 2; f <= 16; ++f) {
-    intstextfont(f);
-    float x = 10.0f, y = 10.0f;
-    detext2(x, y, "a");
-  }
-  Lines fonts;
-  for (const char* f :
-       {"Helvetica-Bold", "Helvetica-Oblique", "Helvetica-BoldOblique", "Times-Roman", "Times-Bold",
-        "Times-Italic", "Times-BoldItalic", "Courier", "Courier-Bold", "Courier-Oblique",
-        "Courier-BoldOblique", "Symbol", "Symbol-Bold", "Symbol-Oblique", "Symbol-BoldOblique"})
-    fonts.push_back("14 /" + std::string(f) + " findfont exch scalefont setfont");
-  EXPECT_EQ(starting_with(file_->drawn(), "14 /"), fonts);
 }
 
 }  // namespace
