@@ -63,12 +63,6 @@ inline Lines error_frame(std::string_view name, const Lines& body) {
   return lines({error_head(name), body, tail('*')});
 }
 
-// The question of a yes/no prompt with every line it shows before reading.
-inline Lines yes_no_question(const std::string& q, bool def) {
-  return {" " + q + " ?", " Enter (0/1)(n/y)(N/Y)", " or return for default value or h for help",
-          def ? " Default = Yes" : " Default = No "};
-}
-
 // True when every block stands in all as consecutive lines, each after the
 // one before.
 inline bool has_in_order(const Lines& all, const std::vector<Lines>& blocks) {
