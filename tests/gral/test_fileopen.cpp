@@ -3,7 +3,6 @@
 
 #include "gral/cmdfile.h"
 #include "gral/fileopen.h"
-#include "gral/pictures.h"
 #include "gral/prompts.h"
 #include "gral/units.h"
 #include "records/fixedtext.h"

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
 #include <tuple>
 
 #include "gral/errend.h"
 #include "gral/frames.h"
-#include "gral/pictures.h"
 #include "gral/sio.h"
 #include "support/expect.h"
 
