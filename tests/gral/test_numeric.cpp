@@ -99,9 +99,7 @@ TEST(Matrix, SingularMatrixIsReportedAndStopAnsweredBothWays) {
     M22 a = before;
     const Outcome r = run_with(answer, [&] { m22invert(a.data(), b.data()); });
     EXPECT_EQ(std::tuple(r.status, a, r.unread), std::tuple(status, before, ""));
-    ASSERT_GE(r.lines.size(), 14u);
-    EXPECT_EQ(Lines(r.lines.begin(), r.lines.begin() + 13), error_head("m22invert  ") + report);
-    EXPECT_EQ(r.lines.back(), rule('*'));
+    EXPECT_TRUE(has_in_order(r.lines, {error_head("m22invert  ") + report}));
   }
 }
 
