@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <random>
+#include <sstream>
 
 #include "session.h"
 #include "support/expect.h"
@@ -108,32 +109,28 @@ const std::string kNames[] = {"fifo", "/dev/zero", "zeros", "folder", "no_dir/x"
 
 // One answer of a kind a user might type or a file might hold: menu codes,
 // numbers at and beyond every limit, malformed numbers, yes/no/help letters,
-// blank and empty lines, random bytes and NULs, a line of a megabyte, and
-// command-file names of every kind.
+// blank and empty lines and command-file names (most often, the codes twice
+// as likely), or random bytes, NULs, a line of a megabyte, numbers at random.
 std::string random_answer(std::mt19937& g) {
-  auto split = [](std::string_view all) {
+  static const auto literal = [] {
     std::vector<std::string> v;
-    for (std::size_t at = 0, bar = 0; bar != std::string_view::npos; at = bar + 1)
-      v.emplace_back(all.substr(at, (bar = all.find('|', at)) - at));
+    std::istringstream in(
+        "10|11|12|14|20|31|32|33|34|35|36|41|42|43|50|51|52|53|54|55|56|57|58|60|61|62|63|64|65|66|67|100|"
+        "200|"
+        "5000|5001|5002|5000|5001|5003|99|0|-1|9999|1e39|-1e39|1e-46|0x10|1d5|1,2|/|,5|7abc|inf|nan|-0|"
+        "2147483648|-2147483649|3.4028236e38|99999999999999999999|y|n|h|H|0|1|| |\r|  5|5 6|1e|-.5e-3|");
+    for (std::string a; std::getline(in, a, '|');) v.push_back(a);
+    v.insert(v.end(), v.begin(), v.begin() + 43);
+    v.insert(v.end(), std::begin(kNames), std::end(kNames) - 1);
     return v;
-  };
-  static const auto codes = split(
-      "10|11|12|14|20|31|32|33|34|35|36|41|42|43|50|51|52|53|54|55|56|57|58|60|61|62|63|64|65|66|67|100|200|"
-      "5000|5001|5002|5000|5001|5003|99|0|-1|9999");
-  static const auto odd = split(
-      "1e39|-1e39|1e-46|0x10|1d5|1,2|/|,5|7abc|inf|nan|-0|2147483648|-2147483649|3.4028236e38|"
-      "99999999999999999999|y|n|h|H|0|1|| |\r|  5|5 6|1e|-.5e-3|"
-      "fifo|/dev/zero|zeros|folder|no_dir/x|cmds.txt");
-  auto pick = [&](const std::vector<std::string>& v) { return v[g() % v.size()]; };
+  }();
+  std::string bytes(g() % 60, ' ');
   switch (g() % 16) {
-    case 12: {
-      std::string bytes(g() % 60, ' ');
-      for (char& c : bytes) {
-        do c = static_cast<char>(g() % 256);
+    case 12:
+      for (char& c : bytes) do
+          c = static_cast<char>(g() % 256);
         while (c == '\n' || c == '/');
-      }
       return bytes;
-    }
     case 13:
       return std::string(1 + g() % 3, '\0');
     case 14:
@@ -141,7 +138,7 @@ std::string random_answer(std::mt19937& g) {
     case 15:
       return std::to_string(static_cast<float>(static_cast<int>(g() % 20001) - 10000) / 7.0f);
     default:
-      return g() % 16 < 9 ? pick(codes) : pick(odd);
+      return literal[g() % literal.size()];
   }
 }
 

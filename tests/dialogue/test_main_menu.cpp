@@ -90,17 +90,11 @@ TEST(MainMenu, EachCodeAsksAndShowsItsValue) {
   // After the header's Return, the answers; then how lines of the last question and the last menu end, or,
   // after a "-", how none of them begins.
   const std::vector<std::pair<std::string, Lines>> cases = {
-      // Display flags; the current value is the default.
-      {"31\nn\n", {" compute total stress ?", "31 F"}},
-      {"32\nn\n", {" plot frictional limit ?", "32 F"}},
-      {"33\nn\n", {" plot breakout limit ?", "33 F"}},
-      {"34\nn\n", {" plot drilling induced fracture limit ?", "34 F"}},
-      {"35\nn\n", {" plot lines ?", "35 F"}},
-      {"36\nn\n", {" use colors ?", "36 F"}},
-      {"41\nn\n", {" plot Sv ?", "41 F"}},
-      {"42\nn\n", {" plot Pf ?", "42 F"}},
-      {"43\nn\n", {" plot Shmin/max frictional limits ?", "43 F"}},
-      {"31\nn\n31\n\n", {" Default = No ", "31 F"}},
+      // Display flags, each on its own field; the current value is the default.
+      {"31\nn\n32\nn\n33\nn\n34\nn\n35\nn\n36\nn\n41\nn\n42\nn\n43\nn\n",
+       {" plot Shmin/max frictional limits ?", "31 F", "32 F", "33 F", "34 F", "35 F", "36 F", "41 F", "42 F",
+        "43 F"}},
+      {"31\nn\n31\n\n", {" compute total stress ?", " Default = No ", "31 F"}},
       // Depths and densities, and Sv and Pf computed from them or typed in.
       {"51\n2000\n", {"Pf =   19.620", "Sv =   49.639", "51 2000.000"}},
       {"52\n100\n", {"Pf =    9.810", "Sv =   23.318", "52  100.000"}},

@@ -22,24 +22,20 @@ const double kG = 9.81e-6;
 // 5000 m at the bottom to 0 m at the top.
 struct PageMap {
   double xcm0, ycm0, xscale, yscale, yu0;
+  // The page point of a user point.
+  Point at(double x, double y) const { return cm_point(xcm0 + x * xscale, ycm0 + (y - yu0) * yscale); }
 };
 const PageMap kPolygonPage{3.0, 8.0, 0.15, 0.15, 0.0}, kDepthPage{3.0, 3.0, 0.03, -21.0 / 5000.0, 5000.0};
 
 // The paths of a page, part by part: each part's paths in its subplot.
 void expect_paths(const PageMarks& page, const std::vector<std::pair<PageMap, Paths>>& parts) {
-  std::size_t i = 0;
-  for (const auto& [m, want] : parts) {
-    for (const auto& path : want) {
-      ASSERT_LT(i, page.paths.size());
-      ASSERT_EQ(page.paths[i].size(), path.size()) << "path " << i;
-      for (std::size_t j = 0; j < path.size(); ++j)
-        EXPECT_TRUE(near(page.paths[i][j], cm_point(m.xcm0 + path[j].first * m.xscale,
-                                                    m.ycm0 + (path[j].second - m.yu0) * m.yscale)))
-            << i << "," << j;
-      ++i;
+  PageMarks want{{}, page.texts};
+  for (const auto& [m, paths] : parts)
+    for (const auto& path : paths) {
+      auto& points = want.paths.emplace_back();
+      for (auto [x, y] : path) points.push_back(m.at(x, y));
     }
-  }
-  EXPECT_EQ(page.paths.size(), i);
+  expect_marks(page, want);
 }
 
 // The frictional limits: Sv as plotted, the lowest Shmin, the highest Shmax.
@@ -173,13 +169,11 @@ TEST_F(Plots, TrianglesInTheirColoursThenTheFillColourInForce) {
       polygon();
       after = plt2blk.IFILLCOLOR;
     });
-    Lines fills;
-    std::ranges::copy_if(file_, std::back_inserter(fills),
-                         [](const auto& l) { return l.ends_with("fill grestore"); });
-    EXPECT_EQ(fills, (colour ? Lines{" 0.000  0.500  1.000 setrgbcolor fill grestore",
-                                     " 0.000  1.000  0.000 setrgbcolor fill grestore",
-                                     " 1.000  0.500  0.000 setrgbcolor fill grestore"}
-                             : Lines{" 0.800  0.800  0.800 setrgbcolor fill grestore"}));
+    EXPECT_EQ(ending_with(file_, "fill grestore"),
+              (colour ? Lines{" 0.000  0.500  1.000 setrgbcolor fill grestore",
+                              " 0.000  1.000  0.000 setrgbcolor fill grestore",
+                              " 1.000  0.500  0.000 setrgbcolor fill grestore"}
+                      : Lines{" 0.800  0.800  0.800 setrgbcolor fill grestore"}));
     EXPECT_EQ(after, 8);
   }
 }

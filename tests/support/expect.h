@@ -82,11 +82,17 @@ inline bool has_each_in_order(const Lines& all, const Lines& each) {
   return has_in_order(all, blocks);
 }
 
-// The lines of all that begin with prefix.
+// The lines of all that begin with prefix, or end with suffix.
 inline Lines starting_with(const Lines& all, std::string_view prefix) {
   Lines some;
   for (const auto& l : all)
     if (l.starts_with(prefix)) some.push_back(l);
+  return some;
+}
+inline Lines ending_with(const Lines& all, std::string_view suffix) {
+  Lines some;
+  for (const auto& l : all)
+    if (l.ends_with(suffix)) some.push_back(l);
   return some;
 }
 

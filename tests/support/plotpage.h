@@ -3,6 +3,7 @@
 // drawing compare these with positions computed on their own.
 #pragma once
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <functional>
@@ -107,13 +108,16 @@ inline Lines texts_of(const PageMarks& m) {
   return t;
 }
 
-// The lines of page n of a plot file, after its "%%Page:" line up to
-// "showpage".
+// The lines of page n of a plot file, after its "%%Page:" line up to the
+// "showpage" of the last page or the "gsave showpage" of a page that another
+// follows.
 inline Lines page_lines(const Lines& file, int n) {
   int seen = 0;
   for (auto it = file.begin(); it != file.end(); ++it) {
     if (it->starts_with("%%Page:") && ++seen == n)
-      return Lines(it + 1, std::find(it, file.end(), std::string("showpage")));
+      return Lines(it + 1, std::find_if(it, file.end(), [](const std::string& l) {
+                     return l == "showpage" || l == "gsave showpage";
+                   }));
   }
   return {};
 }
