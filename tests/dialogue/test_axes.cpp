@@ -1,5 +1,5 @@
 // Code 14 edits the axes through their menus, at the keyboard and from a
-// command file; code 31 relabels the stress polygon's axes.
+// command file.
 #include <gtest/gtest.h>
 
 #include "session.h"
@@ -45,13 +45,6 @@ TEST(Axes, Code14EditsAnAxisAtTheKeyboardAndFromACommandFile) {
                        kAllAxes,
                        {" AXIS SET UP"},
                        kRelabelled}));
-}
-
-TEST(Axes, Code31RelabelsThePolygonAxesForEffectiveStressAndBack) {
-  auto s = dialogue::run("\n31\nn\n14\n\n31\ny\n14\n\n");
-  EXPECT_TRUE(s.shows({{" Shmin' (MPa)         ............ 1", " Shmax' (MPa)         ............ 2",
-                        " Stress (MPa)         ............ 3"},
-                       {" Shmin (MPa)          ............ 1", " Shmax (MPa)          ............ 2"}}));
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ const std::string kInner = " @" + std::string(49, '-');
 TEST_F(RunInfo, CodeModesCheckFetchResetAskOrRefuse) {
   const Lines out_of_range = {" RUN INFO CODE OUT OF RANGE:", "  run info code =     5", "  min =     0",
                               "  max =     3", " ==> RESET run info code =     0"};
+  const Lines asked = {" run info code current value =     3", " date+user+host+os+hardw+main+subr+cmnd...0"};
   // stored code, code handed in, mode, code handed back, code stored after, lines shown (none when empty)
   const std::tuple<int, int, int, int, int, Lines> cases[] = {
       {2, 5, 1, 0, 0, out_of_range},
@@ -29,12 +30,7 @@ TEST_F(RunInfo, CodeModesCheckFetchResetAskOrRefuse) {
       {3, 1, 3, 3, 3, {}},
       {1, 2, 6, 2, 1, {" inter =     6", " ===> NO ACTION"}},
       {3, 2, 5, 0, 0, {" INITIALISING RUN INFO"}},
-      {3,
-       0,
-       2,
-       3,
-       3,
-       {" run info code current value =     3", " date+user+host+os+hardw+main+subr+cmnd...0"}}};
+      {3, 0, 2, 3, 3, asked}};
   for (auto [stored, code, inter, want, stored_after, shown] : cases) {
     std::int32_t value = code;
     runinfo3com.IRUNINFO = stored;

@@ -162,10 +162,8 @@ TEST_F(Plots, TrianglesInTheirColoursThenTheFillColourInForce) {
     std::int32_t after = -1;
     drawn([&] {
       plt2blk.NBCOLOR = 18, plt2blk.LCOLORPLOT = true, plt2blk.IFILLSTYLE = 1, plt2blk.IFILLCOLOR = 8;
-      for (auto [i, r, g, b] :
-           {std::array{3, 0, 100, 0}, {8, 80, 80, 80}, {13, 100, 50, 0}, {16, 0, 50, 100}})
-        plt2blk.RED(i) = static_cast<float>(r), plt2blk.GREEN(i) = static_cast<float>(g),
-        plt2blk.BLUE(i) = static_cast<float>(b);
+      for (auto [i, rgb] : {std::pair{3, "0 100 0"}, {8, "80 80 80"}, {13, "100 50 0"}, {16, "0 50 100"}})
+        std::istringstream(rgb) >> plt2blk.RED(i) >> plt2blk.GREEN(i) >> plt2blk.BLUE(i);
       polygon();
       after = plt2blk.IFILLCOLOR;
     });
@@ -244,10 +242,12 @@ TEST_F(Plots, FrameCarriesRunInformationCaptionAndBothColumns) {
   for (int n = 0; n < 13; ++n) at.push_back({n < 6 ? 18.0 : 3.0, 28.0 - 0.375 * (n < 6 ? n : n - 6)});
   ASSERT_EQ(m.texts.size(), at.size());
   for (std::size_t i = 0; i < at.size(); ++i)
-    EXPECT_TRUE(near(m.texts[i].at, cm_point(at[i].first, at[i].second))) << i;
-  for (auto [line, n] : {std::pair{"dup stringwidth pop -2 div 0 rmoveto", 4},
-                         {"dup stringwidth pop -1 div 0 rmoveto", 6},
-                         {"7 /Helvetica findfont exch scalefont setfont", 16},
+    EXPECT_TRUE(near(m.texts[i].at, cm_point(at[i].first, at[i].second)) &&
+                m.texts[i].across == (i < 4    ? -0.5f
+                                      : i < 10 ? -1.0f
+                                               : 0.0f))
+        << i;
+  for (auto [line, n] : {std::pair{"7 /Helvetica findfont exch scalefont setfont", 16},
                          {"14 /Helvetica findfont exch scalefont setfont", 1}})
     EXPECT_EQ(count(file_, line), n) << line;
 
