@@ -115,9 +115,9 @@ std::string random_answer(std::mt19937& g) {
   static const auto literal = [] {
     std::vector<std::string> v;
     std::istringstream in(
-        "10|11|12|14|20|31|32|33|34|35|36|41|42|43|50|51|52|53|54|55|56|57|58|60|61|62|63|64|65|66|67|100|"
-        "200|"
-        "5000|5001|5002|5000|5001|5003|99|0|-1|9999|1e39|-1e39|1e-46|0x10|1d5|1,2|/|,5|7abc|inf|nan|-0|"
+        "10|11|12|14|20|31|32|33|34|35|36|41|42|43|50|51|52|53|54|55|56|57|58|60|61|62|63|64|65|66|67|"
+        "100|200|5000|5001|5002|5000|5001|5003|99|0|-1|9999|1e39|-1e39|1e-46|0x10|1d5|1,2|/"
+        "|,5|7abc|inf|nan|-0|"
         "2147483648|-2147483649|3.4028236e38|99999999999999999999|y|n|h|H|0|1|| |\r|  5|5 6|1e|-.5e-3|");
     for (std::string a; std::getline(in, a, '|');) v.push_back(a);
     v.insert(v.end(), v.begin(), v.begin() + 43);
@@ -127,9 +127,7 @@ std::string random_answer(std::mt19937& g) {
   std::string bytes(g() % 60, ' ');
   switch (g() % 16) {
     case 12:
-      for (char& c : bytes) do
-          c = static_cast<char>(g() % 256);
-        while (c == '\n' || c == '/');
+      for (char& c : bytes) c = static_cast<char>(g() % 256), c = c == '\n' || c == '/' ? '.' : c;
       return bytes;
     case 13:
       return std::string(1 + g() % 3, '\0');

@@ -20,23 +20,18 @@ TEST_F(PlottedRunInfo, CodesLevelsAndOddFields) {
     std::int32_t code, command, level;
     Lines texts, screen;
   };
+  // Only the message lines of the warning and of the error frame.
+  const Lines deeper = {" Current subroutine level     =    3", " Information only up to level =    2"},
+              none = {" Current routine level =    0", " Can store up to level =    3",
+                      " => No program information"};
+  const std::string chain = "varnholt_pk_1.5 -> opening_2.0 -> drawing_3.1 -> x";
   const Case cases[] = {
       {0, 12345, 1, {kDate, "by   on bench.lab", kSystem, "varnholt_pk_1.5 Command = ****"}, {}},
       {1, 200, 1, {kDate, "by tmarsolan on bench.lab", kSystem, "varnholt_pk_1.5"}, {}},
       {2, 200, 1, {kDate, kSystem, "varnholt_pk_1.5 Command = 200"}, {}},
       {3, 200, 1, {kDate, kSystem, "varnholt_pk_1.5"}, {}},
-      {2,
-       5,
-       4,
-       {kDate, kSystem, "varnholt_pk_1.5 -> opening_2.0 -> drawing_3.1 -> x", "Command = 5"},
-       warning_head("cmplotrunin") +
-           Lines{" Current subroutine level     =    3", " Information only up to level =    2"} + tail('/')},
-      {2,
-       5,
-       0,
-       {kDate, kSystem, "*** program information ERROR : routine level < 1 ***"},
-       error_frame("cmplotrunin", {" Current routine level =    0", " Can store up to level =    3",
-                                   " => No program information"})},
+      {2, 5, 4, {kDate, kSystem, chain, "Command = 5"}, deeper},
+      {2, 5, 0, {kDate, kSystem, "*** program information ERROR : routine level < 1 ***"}, none},
   };
   auto& r = runinfo3com;
   r.ROUTNAME(2) = fixed::fit("opening", 11), r.ROUTVERS(2) = " 2.0";
