@@ -136,8 +136,8 @@ TEST(MainMenu, EachCodeAsksAndShowsItsValue) {
 TEST(MainMenu, CodesWithoutActionShowTheMenuAgainSilently) {
   // Unknown codes, and codes whose condition fails: 57 and 58 while Sv and Pf are computed, 64 and 67 with
   // one value in force, the densities while Sv and Pf are typed in.
-  for (const std::string script : {"0", "13", "300", "-1", "99", "5001", "57", "58", "64", "67", "50\nn\n54",
-                                   "50\nn\n55", "50\nn\n56"}) {
+  for (const std::string script :
+       {"0", "13", "5001", "57", "58", "64", "67", "50\nn\n54", "50\nn\n55", "50\nn\n56"}) {
     SCOPED_TRACE(script);
     auto s = run("\n" + script + "\n");
     ASSERT_GE(s.menus.size(), 2u);

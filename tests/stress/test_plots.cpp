@@ -182,23 +182,16 @@ TEST_F(Plots, TrianglesInTheirColoursThenTheFillColourInForce) {
 // need only Pf; a wet density that overflows every depth curve but Pf's; no
 // densities the whole depth plot.
 TEST_F(Plots, WhatCannotBeDrawnIsLeftOutWithAWarning) {
-  const std::string head = " A VALUE THE PLOT NEEDS IS NOT A FINITE NUMBER";
+  const std::string head = " A VALUE THE PLOT NEEDS IS NOT A FINITE NUMBER", k0 = " K  =   0.000000    ",
+                    sv = " Sv =       Infinity", limits = " ===> NOT DRAWN: frictional limits",
+                    curves = " ===> NOT DRAWN: Shmax and Shmin curves";
   const std::tuple<Change, std::size_t, std::vector<Lines>> cases[] = {
-      {[](VarnholtState& s) { s.XK13 = 0.0f; },
-       4 + 2,
-       {{head, " K  =   0.000000    ", " ===> NOT DRAWN: frictional limits"},
-        {head, " K  =   0.000000    ", " ===> NOT DRAWN: Shmax and Shmin curves"}}},
-      {[](VarnholtState& s) { s.SV = INFINITY; },
-       2 + 4,
-       {{head, " Sv =       Infinity", " ===> NOT DRAWN: frictional limits", " ===> NOT DRAWN: Sv lines"}}},
-      {[](VarnholtState& s) { s.RHOWET = 3e38f; },
-       7 + 1,
-       {{head, " Sv =       Infinity", " ===> NOT DRAWN: Sv curve",
-         " ===> NOT DRAWN: Shmax and Shmin curves"}}},
+      {[](VarnholtState& s) { s.XK13 = 0.0f; }, 4 + 2, {{head, k0, limits}, {head, k0, curves}}},
+      {[](VarnholtState& s) { s.SV = INFINITY; }, 2 + 4, {{head, sv, limits, " ===> NOT DRAWN: Sv lines"}}},
+      {[](VarnholtState& s) { s.RHOWET = 3e38f; }, 7 + 1, {{head, sv, " ===> NOT DRAWN: Sv curve", curves}}},
       {[](VarnholtState& s) { s.LRHO = false; },
        7,
-       {{"    CANNOT MAKE DEPTH PLOTS", " IF DENSITY * HEIGHT CALCULATIONS", "         ARE DISABLED",
-         tail('/')[0]}}},
+       {{"    CANNOT MAKE DEPTH PLOTS", " IF DENSITY * HEIGHT CALCULATIONS", "         ARE DISABLED"}}},
   };
   for (const auto& [change, paths, shown] : cases) {
     start_up(change);
