@@ -33,7 +33,7 @@ class AxisSetUp : public ::testing::Test {
  protected:
   AxisSetUp() {
     reset_records();
-    written_by([] { snaxis(5); });
+    run_with("", [] { snaxis(5); }).lines;
     axisblk7b.WALAB(1) = fixed::fit("Shmax: largest horizontal stress", 30);
     set_axis(kStored, 4, 1);
   }
@@ -91,7 +91,7 @@ TEST_F(AxisSetUp, NumbersOfNoAxisOrBoxAreRefusedAndChangeNothing) {
     for (const auto& [n, nb] : {std::pair{0, "    0"}, std::pair{16, "   16"}}) {
       SCOPED_TRACE(testing::Message() << routine << n);
       bool kept = false;
-      EXPECT_EQ(written_by([&] { kept = unchanged(n); }),
+      EXPECT_EQ(run_with("", [&] { kept = unchanged(n); }).lines,
                 error_frame(routine, Lines{std::string(trying) + nb} + ending));
       EXPECT_TRUE(kept) << "arguments unchanged";
     }
@@ -114,7 +114,7 @@ TEST_F(AxisSetUp, IncrementPointsFromTheFirstBoundToTheSecond) {
     SCOPED_TRACE(testing::Message() << w1 << " " << w2 << " " << wd);
     AxisValues a = kDefault, got;
     a.wau1 = w1, a.wau2 = w2, a.waud = wd;
-    const Lines out = written_by([&] { got = set_axis(a, 6, 1); });
+    const Lines out = run_with("", [&] { got = set_axis(a, 6, 1); }).lines;
     EXPECT_TRUE(got.waud == want && axis_stored(6).waud == want);
     EXPECT_EQ(count(out, warning_head("s1axis1    ")[1]), reset.empty() ? 0 : 1);
     EXPECT_EQ(count(out, reset), reset.empty() ? 0 : 1);
@@ -151,9 +151,9 @@ TEST_F(AxisSetUp, LinksAreCheckedAndDeriveTheStoredUserBounds) {
 TEST_F(AxisSetUp, AllAxesStartGenericAndOddModesDoNothing) {
   set_link({0, 5.0f}, 9, 1);
   set_axis(kCaller, 9, 1);
-  for (std::int32_t mode : {1, 3, -1}) EXPECT_EQ(written_by([&] { snaxis(mode); }), Lines{});
+  for (std::int32_t mode : {1, 3, -1}) EXPECT_EQ(run_with("", [&] { snaxis(mode); }).lines, Lines{});
   EXPECT_TRUE(axis_stored(9) == kCaller && axisblk7a.WAOUS(9) == 5.0f);
-  EXPECT_EQ(written_by([] { snaxis(5); }), kAllHead + Lines{" INITIALIZING AXES"});
+  EXPECT_EQ(run_with("", [] { snaxis(5); }).lines, kAllHead + Lines{" INITIALIZING AXES"});
   for (std::int32_t k = 1; k <= 15; ++k)
     EXPECT_TRUE(axis_stored(k) == kDefault && axisblk7a.IUSWDTYP(k) == 0 && axisblk7a.WAOUS(k) == 1.0f) << k;
 }
@@ -181,7 +181,7 @@ TEST_F(AxisSetUp, BoxModesCheckAxisNumbersFromTheCallerAndTheStoredBoxAndStore) 
     reset_records();
     if (before) set_box(caller, 1, 1);
     BoxValues got;
-    EXPECT_EQ(written_by([&] { got = set_box(odd, 1, mode); }), out);
+    EXPECT_EQ(run_with("", [&] { got = set_box(odd, 1, mode); }).lines, out);
     EXPECT_TRUE(got == want && box_stored() == want);
   }
   // A long label keeps its first 25 characters.

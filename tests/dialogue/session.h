@@ -29,8 +29,6 @@ struct Session {
     return part(menus.at(i).second, i + 1 < menus.size() ? menus[i + 1].first : long(lines.size()));
   }
   Lines part(long a, long b) const { return Lines(lines.begin() + a, lines.begin() + b); }
-  // Whether each block shows as consecutive lines, the blocks in this order.
-  bool shows(const std::vector<Lines>& blocks) const { return testing_support::has_in_order(lines, blocks); }
 };
 
 // Runs the program; the first keyboard line answers the header's wait.

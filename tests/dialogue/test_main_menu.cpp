@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "session.h"
+#include "stress/mainmenu.h"
+#include "support/records.h"
 
 namespace {
 
@@ -73,15 +75,15 @@ TEST(MainMenu, StartUpThenTheFirstScreenExactly) {
   EXPECT_EQ(s.menu(0), kFirstMenu);
   // Console, run information, header and its wait, angle constants, axes, the menu; the keyboard's end at the
   // choice ends the run with the trailer.
-  EXPECT_TRUE(
-      s.shows({{" INITIALIZING INPUT/OUTPUT"},
-               {" INITIALISING RUN INFO"},
-               {" @          MAIN PROGRAM: varnholt_pk"},
-               {" @             HIT RETURN TO CONTINUE"},
-               {" Initializing /anglerad/ block"},
-               {" INITIALIZING AXES"},
-               kFirstMenu,
-               {testing_support::kDots, " Enter your choice", dialogue::kEnd, kAt, dialogue::kTrailer}}));
+  EXPECT_TRUE(testing_support::has_in_order(
+      s.lines, {{" INITIALIZING INPUT/OUTPUT"},
+                {" INITIALISING RUN INFO"},
+                {" @          MAIN PROGRAM: varnholt_pk"},
+                {" @             HIT RETURN TO CONTINUE"},
+                {" Initializing /anglerad/ block"},
+                {" INITIALIZING AXES"},
+                kFirstMenu,
+                {testing_support::kDots, " Enter your choice", dialogue::kEnd, kAt, dialogue::kTrailer}}));
   EXPECT_EQ(s.status, 0);
 }
 
@@ -130,6 +132,25 @@ TEST(MainMenu, EachCodeAsksAndShowsItsValue) {
       else
         EXPECT_NE(last.find(text + "\n"), std::string::npos) << text;
     }
+  }
+}
+
+TEST(MainMenu, EachFlagCodeLandsOnTheFieldThePlotsRead) {
+  // The flags after answering No, in the order total, frictional, breakout, fracture, lines, colour, Sv, Pf,
+  // Shmin/Shmax frictional limits.
+  const std::pair<std::int32_t, std::string> cases[] = {
+      {31, "FTTTTTTTT"}, {32, "TFTTTTTTT"}, {33, "TTFTTTTTT"}, {34, "TTTFTTTTT"}, {35, "TTTTFTTTT"},
+      {36, "TTTTTFTTT"}, {41, "TTTTTTFTT"}, {42, "TTTTTTTFT"}, {43, "TTTTTTTTF"}};
+  for (const auto& [code, want] : cases) {
+    testing_support::reset_records();
+    testing_support::Console c("n\n");
+    VarnholtState s;
+    s.ICHOICE = code;
+    run_menu_code(s);
+    std::string got;
+    for (bool f : {s.LTOTAL, s.LFRICT, s.LBO, s.LDITF, s.LLINES, s.LCOLOR, s.LSV, s.LPF, s.LFRICTZ})
+      got += f ? 'T' : 'F';
+    EXPECT_EQ(got, want) << code;
   }
 }
 

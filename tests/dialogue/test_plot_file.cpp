@@ -31,12 +31,12 @@ TEST_F(PlotFile, OpenTwiceCloseTwiceAndInputEndingWithTheFileOpen) {
   // 10, the page format and the name; 10 and the warning's pause; 20 and its Return; 20 and the pause; quit.
   auto s = run("\n10\ny\nf1.ps\n10\n\n20\n\n20\n\n9999\n");
   EXPECT_EQ(s.status, 0);
-  EXPECT_TRUE(
-      s.shows({{" UPDATING PLOT ATTRIBUTESS"},
-               {" Plot file or window is already opened", " ==> appending to current plot file/window"},
-               {" The PostScript plot file is closed"},
-               {" The plot window or file is already closed"},
-               {dialogue::kTrailer}}));
+  EXPECT_TRUE(has_in_order(
+      s.lines, {{" UPDATING PLOT ATTRIBUTESS"},
+                {" Plot file or window is already opened", " ==> appending to current plot file/window"},
+                {" The PostScript plot file is closed"},
+                {" The plot window or file is already closed"},
+                {dialogue::kTrailer}}));
   EXPECT_TRUE(finished("f1.ps", "%%Pages:   1"));
   EXPECT_EQ(count(file_lines("f1.ps"), "0.57 setlinewidth"), 1);
   EXPECT_EQ(run("\n200\ny\nf6.ps\n").status, 0);
@@ -49,7 +49,7 @@ TEST_F(PlotFile, AttributesMenuAndColourTableChangeWhatTheNextPageGets) {
   auto s =
       run("\n10\ny\nf4.ps\n12\n10\n0.1\n30\n6\n12\n2\n50\n200\n2\n30\n30\n20\n10\n99\n99\n99\n"
           "100\n0\n200\n1\n\ny\nf5.ps\n9999\n\n");
-  EXPECT_TRUE(s.shows({{" |   2 |  Red     |   30.0 |   20.0 |   10.0 |"}}));
+  EXPECT_TRUE(has_in_order(s.lines, {{" |   2 |  Red     |   30.0 |   20.0 |   10.0 |"}}));
   const auto f4 = file_lines("f4.ps"), f5 = file_lines("f5.ps");
   EXPECT_EQ(count(page_lines(f4, 1), "2.84 setlinewidth"), 1);
   EXPECT_GT(count(page_lines(f4, 2), "14 /Times-Bold findfont exch scalefont setfont"), 0);
@@ -63,9 +63,9 @@ TEST_F(PlotFile, AttributesMenuAndColourTableChangeWhatTheNextPageGets) {
   std::ofstream("colours.txt")
       << "3\n0 100 100 100 White\n1 0 0 0 Black\n2 100 0 0 Red\n3 10 20 30 \"Sea blue\"\n";
   s = run("\n12\n50\n300\ncolours.txt\n\n99\n99\n100\ny\nf7.ps\n\n\n\n\n9999\n\n");
-  EXPECT_TRUE(
-      s.shows({{" |   3 |  Sea blue|   10.0 |   20.0 |   30.0 |",
-                " -------------------------------------------", " change nb of colors ..........100    3"}}));
+  EXPECT_TRUE(has_in_order(s.lines, {{" |   3 |  Sea blue|   10.0 |   20.0 |   30.0 |",
+                                      " -------------------------------------------",
+                                      " change nb of colors ..........100    3"}}));
   EXPECT_EQ(count(file_lines("f7.ps"), " 0.100  0.200  0.300 setrgbcolor fill grestore"), 1);
 }
 
@@ -85,11 +85,11 @@ TEST_F(PlotFile, BothPlotsPagedThroughTheNewPageMenuTypedAndFromACommandFile) {
     // closed.
     EXPECT_TRUE(keyboard.starts_with("\n5000") ||
                 (count(s.lines, " IT IS SUGGESTED TO CLEAR THE PLOT") == 3 &&
-                 s.shows({{" New value =             1"},
-                          {" Enter CR = Return to close the PostScript file"},
-                          {" The PostScript plot file is closed"},
-                          {" Enter PostScript plot file name", " or return for default value",
-                           " Default = Next_plot"}})));
+                 has_in_order(s.lines, {{" New value =             1"},
+                                        {" Enter CR = Return to close the PostScript file"},
+                                        {" The PostScript plot file is closed"},
+                                        {" Enter PostScript plot file name", " or return for default value",
+                                         " Default = Next_plot"}})));
     EXPECT_TRUE(finished("run.ps", "%%Pages:   2") && finished("f3.ps", "%%Pages:   1"));
     // Each page carries its own command, axes and parameters, and one polygon in its three regimes.
     const Lines file = file_lines("run.ps");
@@ -100,7 +100,7 @@ TEST_F(PlotFile, BothPlotsPagedThroughTheNewPageMenuTypedAndFromACommandFile) {
       for (const auto& t :
            shown + Lines{"Total stress", "Sv = 24.819 MPa", "T = 10.00 MPa", "Depth = 1000.00 m"})
         EXPECT_GT(std::ranges::count(texts, t), 0) << n << t;
-      EXPECT_EQ(ending_with(page, "fill grestore").size(), 3u);
+      EXPECT_EQ(lines_with(page, "", "fill grestore").size(), 3u);
     }
     // The depth plot's last curve ends at the bottom of subplot 2.
     const PageMarks p2 = marks_of(page_lines(file, 2));

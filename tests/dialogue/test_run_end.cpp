@@ -37,7 +37,8 @@ TEST(EndOfInput, EverySessionCutEndsWithItsStatus) {
     auto s = dialogue::run(keyboard);
     // Cut before the header's wait, the wait goes on as if Return was hit.
     EXPECT_EQ(s.status, cut == 0 ? 0 : script[cut - 1].second);
-    EXPECT_EQ(s.shows({{dialogue::kEnd, dialogue::kAt, dialogue::kTrailer}}), cut < script.size());
+    EXPECT_EQ(testing_support::has_in_order(s.lines, {{dialogue::kEnd, dialogue::kAt, dialogue::kTrailer}}),
+              cut < script.size());
   }
 }
 
@@ -49,12 +50,14 @@ TEST(ErrorStop, StoppingEndsWithStatusOneAndNoTrailerDecliningGoesOn) {
   const std::string zero_length = "\n11\ny\n\n\n\n\n\n\n0\n\n\n";
   auto s = dialogue::run(zero_length + "\n\n");  // STOP: default yes; the pause
   EXPECT_EQ(s.status, 1);
-  EXPECT_TRUE(s.shows({{" => Cannot Invert B"}, {" EXECUTION STOPPED BY USER"}}));
-  EXPECT_FALSE(s.shows({{dialogue::kTrailer}}));
+  EXPECT_TRUE(
+      testing_support::has_in_order(s.lines, {{" => Cannot Invert B"}, {" EXECUTION STOPPED BY USER"}}));
+  EXPECT_FALSE(testing_support::has_in_order(s.lines, {{dialogue::kTrailer}}));
   // No to STOP, the pause, then keep the depth subplot as it is.
   s = dialogue::run(zero_length + "n\n\n\n9999\n");
   EXPECT_EQ(std::pair(s.status, s.menus.size()), std::pair(0, std::size_t{2}));
-  EXPECT_TRUE(s.shows({{" THE VALIDITY OF WHAT FOLLOWS IS QUESTIONABLE"}, {dialogue::kTrailer}}));
+  EXPECT_TRUE(testing_support::has_in_order(
+      s.lines, {{" THE VALIDITY OF WHAT FOLLOWS IS QUESTIONABLE"}, {dialogue::kTrailer}}));
 }
 
 }  // namespace

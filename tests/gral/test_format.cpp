@@ -102,7 +102,7 @@ TEST(Conversions, SmallestWidthInTheTextsFirstColumnsCountingRoundingAndSign) {
   for (auto [value, maxchar, text] : ints) {
     std::string got = "abcdefgh";
     std::int32_t nchar = -1;
-    EXPECT_EQ(written_by([&] { intg2char(got, nchar, maxchar, value); }), Lines{});
+    EXPECT_EQ(run_with("", [&] { intg2char(got, nchar, maxchar, value); }).lines, Lines{});
     EXPECT_EQ(std::pair(got, nchar), std::pair(text, std::int32_t(gral::trimmed(text).size())));
   }
   const std::tuple<float, std::int32_t, std::int32_t, std::string> reals[] = {
@@ -113,7 +113,7 @@ TEST(Conversions, SmallestWidthInTheTextsFirstColumnsCountingRoundingAndSign) {
   for (auto [value, ndec, nmax, text] : reals) {
     std::string got;
     std::int32_t nchar = -1;
-    EXPECT_EQ(written_by([&] { real2charf1(got, nchar, ndec, nmax, value); }), Lines{});
+    EXPECT_EQ(run_with("", [&] { real2charf1(got, nchar, ndec, nmax, value); }).lines, Lines{});
     EXPECT_EQ(std::pair(got, gral::head(got, nchar)), std::pair(fixed::fit(text, nmax), text)) << value;
   }
 }

@@ -28,7 +28,7 @@ TEST_F(HostFacts, ProcessorAndVersionTextsAreShortenedAndFitted) {
   for (auto [routine, written, length, want] : cases) {
     host_.cpu_text = host_.version_text = written;
     std::string text(length, ' ');
-    EXPECT_EQ(written_by([&] { routine(text); }), Lines{});
+    EXPECT_EQ(run_with("", [&] { routine(text); }).lines, Lines{});
     EXPECT_EQ(std::pair(text, dir_.empty()), std::pair(fixed::fit(want, length), true)) << written;
   }
 }
@@ -41,13 +41,13 @@ TEST_F(HostFacts, EveryFactFallsBackWithAWarningWhenTheHostCannotTell) {
   host_.time = {2024, 1, 2, 0, 7, 5};
   host_.login = host_.node = std::nullopt;
   host_.can_run = false;
-  const Lines out = written_by([&] {
-    date10_time8(date, time);
-    username(user);
-    hostname(host);
-    hardinfo(info);
-  });
-  EXPECT_EQ(count(written_by([&] { osversion(vers); }), " => SETTING SYSTEM VERSION = Linux"), 1);
+  const Lines out = run_with("", [&] {
+                      date10_time8(date, time);
+                      username(user);
+                      hostname(host);
+                      hardinfo(info);
+                    }).lines;
+  EXPECT_EQ(count(run_with("", [&] { osversion(vers); }).lines, " => SETTING SYSTEM VERSION = Linux"), 1);
   EXPECT_EQ(std::tuple(date, time, user, host, vers, info, host_.removals),
             std::tuple("2024-01-02", "00:07:05", fixed::blanks(10), fixed::fit("unknown", 35),
                        fixed::fit("Linux", 13), fixed::fit("unknown", 30), 0));
@@ -75,7 +75,7 @@ TEST_F(HostFacts, EveryFactFallsBackWithAWarningWhenTheHostCannotTell) {
     host_.remove_fails = failure == "not removed";
     if (failure == "not opened") std::filesystem::create_directory("cpu_info_tmp_001.txt");
     std::string info(30, ' ');
-    const Lines out = written_by([&] { hardinfo(info); });
+    const Lines out = run_with("", [&] { hardinfo(info); }).lines;
     EXPECT_EQ(std::tuple(info, host_.removals), std::tuple(fixed::fit(want, 30), removals)) << failure;
     EXPECT_TRUE(has_each_in_order(out, shown)) << failure;
     std::filesystem::remove_all("cpu_info_tmp_001.txt");
@@ -86,12 +86,12 @@ TEST_F(HostFacts, EveryFactFallsBackWithAWarningWhenTheHostCannotTell) {
 TEST_F(HostFacts, RealPlatformReportsThisMachine) {
   gral::set_platform(nullptr);
   std::string user(10, ' '), host(35, ' '), info(30, ' '), vers(13, ' ');
-  written_by([&] {
+  run_with("", [&] {
     username(user);
     hostname(host);
     hardinfo(info);
     osversion(vers);
-  });
+  }).lines;
   utsname u{};
   ASSERT_EQ(uname(&u), 0);
   EXPECT_EQ(std::tuple(user, host, vers),

@@ -26,7 +26,7 @@ M22 m22(float b11, float b12, float b21, float b22) {
 
 TEST(Angles, TrigosetAnnouncesItselfAndSetsBitExactConstants) {
   anglerad = {}, angleradi = {}, anglerads = {};
-  EXPECT_EQ(count(written_by(trigoset), " Initializing /anglerad/ block"), 1);
+  EXPECT_EQ(count(run_with("", trigoset).lines, " Initializing /anglerad/ block"), 1);
   // In each record's order: pi/4, pi/3, pi/2, 3pi/4, pi, 3pi/2, 2pi (then the degree factors).
   using Bits = std::array<std::uint32_t, 7>;
   using Bits9 = std::array<std::uint32_t, 9>;
@@ -43,7 +43,7 @@ TEST(Angles, TrigosetAnnouncesItselfAndSetsBitExactConstants) {
 // +pi, whatever the signs of the zeros. moducr brings into a half-open
 // period, in place.
 TEST(Angles, Xy2tQuadrantsAndAxesAndModucrPeriod) {
-  written_by(trigoset);
+  run_with("", trigoset).lines;
   const float pi = anglerad.RPI, pio2 = anglerad.RPIO2, q = std::atan(1.0f);
   const Floats x = {0, -0.0f, 0, 0, -0.0f, -1, -1, 1, 1, -1, -1, 2},
                y = {0, 0, 1, -1, -2, 0, -0.0f, 0, 1, 1, -1, -3};
@@ -71,11 +71,11 @@ TEST(Matrix, InverseDeterminantAndProductsAlsoInPlace) {
                                   {m22(up, 1, 1, 1), m22(1 / d, -1 / d, -1 / d, up / d), d}}) {
     float det = 0.0f, *p = b.data();
     M22 a{};
-    const Lines shown = written_by([&] {
-      m22determt(det, p);
-      m22invert(a.data(), p);
-      m22invert(p, p);
-    });
+    const Lines shown = run_with("", [&] {
+                          m22determt(det, p);
+                          m22invert(a.data(), p);
+                          m22invert(p, p);
+                        }).lines;
     EXPECT_EQ(shown, Lines{});
     EXPECT_EQ(std::tuple(det, a, b), std::tuple(want, inverse, inverse));
   }

@@ -21,7 +21,7 @@ std::uint64_t digest(const Lines& records) {
 // Each picture is drawn whole again at every call, between two records of
 // two blanks, every line after its indent.
 TEST(Pictures, EveryPictureIsDrawnWholeAfterItsIndent) {
-  EXPECT_EQ(written_by(carmag33),
+  EXPECT_EQ(run_with("", carmag33).lines,
             (Lines{"  ", "                   -------------", "                   | 8 | 1 | 6 |",
                    "                   |---|---|---|", "                   | 3 | 5 | 7 |",
                    "                   |---|---|---|", "                   | 4 | 9 | 2 |",
@@ -39,7 +39,7 @@ TEST(Pictures, EveryPictureIsDrawnWholeAfterItsIndent) {
       {tetratemple2, 18, 11, "                 | |   | |   | | ||===/", 0xe0cd967f5ec21072}};
   for (const auto& [draw, size, at, line, sum] : pictures)
     for (int call = 0; call < 2; ++call) {
-      const Lines l = written_by(draw);
+      const Lines l = run_with("", draw).lines;
       ASSERT_EQ(l.size(), size) << line;
       EXPECT_EQ(std::tuple(l[at], digest(l)), std::tuple(line, sum));
     }

@@ -252,7 +252,7 @@ TEST_F(Lifecycle, AttributeModesAndMenu) {
   start("\n");
   iocom.LWITO(2) = false;
   splotattributes(0);
-  EXPECT_EQ(starting_with(con_->lines(), " E"), Lines{" Enter your choice"});
+  EXPECT_EQ(lines_with(con_->lines(), " E"), Lines{" Enter your choice"});
   EXPECT_EQ(count(con_->lines(), "          SETTING PLOT ATTRIBUTES"), 0);
   // Mode 4: every setter with its dialogue from its default, then the menu.
   start(std::string(13, '\n'));

@@ -36,7 +36,7 @@ class Colours : public ::testing::Test {
 
 TEST_F(Colours, BuiltInTableAndItsLegend) {
   reset_records();
-  const Lines out = written_by([] { scolortable(5); });
+  const Lines out = run_with("", [] { scolortable(5); }).lines;
   EXPECT_EQ(out.at(1), " @ subroutine scolortable           v1.6 2020-10-14");
   EXPECT_EQ(Lines(out.begin() + 3, out.end()),
             (Lines{" INITIALIZING COLOR TABLE WITH 19 COLORS", " 0/1         : BKG,WHITE / FRG,BLACK",
@@ -46,7 +46,7 @@ TEST_F(Colours, BuiltInTableAndItsLegend) {
             std::make_tuple(18, true, "White-bk", "Chartreu", "Spring G"));
   EXPECT_EQ(std::make_tuple(plt2blk.RED(12), plt2blk.GREEN(13), plt2blk.BLUE(18)),
             std::make_tuple(30.0f, 50.0f, 50.0f));
-  for (int odd : {3, 7, -1}) EXPECT_EQ(written_by([odd] { scolortable(odd); }), Lines{});
+  for (int odd : {3, 7, -1}) EXPECT_EQ(run_with("", [odd] { scolortable(odd); }).lines, Lines{});
 }
 
 TEST_F(Colours, NumberOfColoursModes) {

@@ -128,7 +128,7 @@ TEST_F(Plot, SubplotNumbersOutsideTheRangeAreRefusedInTheSelectingModes) {
     std::int32_t isub = given;
     ssubplot(isub, inter);
     EXPECT_EQ(std::make_pair(plt1blk.ISUBPLOT, isub), std::make_pair(current, handed_back));
-    Lines seen = starting_with(c.lines(), " trying to set subplot nb");
+    Lines seen = lines_with(c.lines(), " trying to set subplot nb");
     if (count(c.lines(), change)) seen.push_back(change);
     EXPECT_EQ(seen, shown.empty() ? Lines{} : Lines{shown});
   }

@@ -134,7 +134,7 @@ TEST_F(PsDev, CoordinatesBeyondTheBoundAreClampedInfinitiesTooNaNAndTinyTextDrop
   // A font scaled to 0 points is singular: showing with it would end the file.
   intstextsize(0.03f);
   detext2(xn[0], yn[0], "tiny");
-  EXPECT_EQ(starting_with(console_->lines(), " ///          subroutine").size(), 7u);
+  EXPECT_EQ(lines_with(console_->lines(), " ///          subroutine").size(), 7u);
   EXPECT_EQ(count(console_->lines(), " ===> NOTHING DRAWN"), 4);
   EXPECT_EQ(count(console_->lines(), " Text height is below one point"), 1);
   EXPECT_EQ(file_->drawn(), (Lines{"newpath", " 99000000. 0.00 moveto", " 99000000. 1.00 lineto",
@@ -182,8 +182,8 @@ TEST_F(PsDev, TextJustificationAnglesAndEscapes) {
     fonts.push_back("14 /" + std::string(f) + " findfont exch scalefont setfont");
   const Lines drawn = file_->drawn(), escaped = {"(Shmin (MPa)) show", "(a\\(b) show", "(\\\\) show",
                                                  "((a)b\\)c\\() show", "(\\)\\() show"};
-  EXPECT_EQ(starting_with(drawn, "14 /"), fonts);
-  EXPECT_EQ(starting_with(drawn, "("), lines({escaped, escaped, escaped}));
+  EXPECT_EQ(lines_with(drawn, "14 /"), fonts);
+  EXPECT_EQ(lines_with(drawn, "("), lines({escaped, escaped, escaped}));
 }
 
 // The opening: banner and defaults at output level 2 only, the format menu

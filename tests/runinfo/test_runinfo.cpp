@@ -10,7 +10,7 @@ using RunInfo = OnFakeHost;
 
 namespace {
 void start() {
-  written_by([] { smaininfo2("varnholt_pk_extra", "1.5", "2024-09-13"); });
+  run_with("", [] { smaininfo2("varnholt_pk_extra", "1.5", "2024-09-13"); }).lines;
 }
 const std::string kInner = " @" + std::string(49, '-');
 }  // namespace
@@ -92,13 +92,13 @@ TEST_F(RunInfo, TrailerTimesAndPictureByLastDigitOfEndTime) {
   for (int digit = 0; digit <= 9; ++digit) {
     std::tie(host_.clock, host_.cpu, std::ignore) = cases[digit % 5];
     host_.time.second = 50 + digit;
-    EXPECT_EQ(written_by(progtail2),
+    EXPECT_EQ(run_with("", progtail2).lines,
               lines({{rule('@'), " @ PROGRAM varnholt_pk", " @ Version: 1.5",
                       " @ STARTED    ON: 2024-09-13 AT 10:11:12",
                       " @ TERMINATED ON: 2024-09-13 AT 10:11:5" + std::to_string(digit)},
                      std::get<2>(cases[digit % 5]),
                      {kInner},
-                     written_by(pictures[digit]),
+                     run_with("", pictures[digit]).lines,
                      {rule('@')}}))
         << digit;
   }

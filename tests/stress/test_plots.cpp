@@ -167,7 +167,7 @@ TEST_F(Plots, TrianglesInTheirColoursThenTheFillColourInForce) {
       polygon();
       after = plt2blk.IFILLCOLOR;
     });
-    EXPECT_EQ(ending_with(file_, "fill grestore"),
+    EXPECT_EQ(lines_with(file_, "", "fill grestore"),
               (colour ? Lines{" 0.000  0.500  1.000 setrgbcolor fill grestore",
                               " 0.000  1.000  0.000 setrgbcolor fill grestore",
                               " 1.000  0.500  0.000 setrgbcolor fill grestore"}

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -31,13 +32,19 @@ inline Lines split_lines(const std::string& s) {
   return lines;
 }
 
+inline std::string file_text(const std::string& name) {
+  std::stringstream s;
+  s << std::ifstream(name).rdbuf();
+  return s.str();
+}
+
 // Binds units 5 and 6 to strings, puts the console's record and the run's
 // end back to their start values and unbinds on destruction.
 class Console {
  public:
   explicit Console(const std::string& keyboard = "") : in_(keyboard) {
     gral::bind_console(in_, out_);
-    reset_io();
+    iocom = IoCom{};
     gral::set_end_of_input_status(1);
     gral::run_end_hooks() = gral::RunEndHooks{};
   }
@@ -45,7 +52,6 @@ class Console {
   Console(const Console&) = delete;
   Console& operator=(const Console&) = delete;
 
-  std::string text() const { return out_.str(); }
   Lines lines() const { return split_lines(out_.str()); }
   void clear() { out_.str(""); }
   // What is left unread on the keyboard.

@@ -82,17 +82,11 @@ inline bool has_each_in_order(const Lines& all, const Lines& each) {
   return has_in_order(all, blocks);
 }
 
-// The lines of all that begin with prefix, or end with suffix.
-inline Lines starting_with(const Lines& all, std::string_view prefix) {
+// The lines of all that begin with prefix and end with suffix.
+inline Lines lines_with(const Lines& all, std::string_view prefix, std::string_view suffix = "") {
   Lines some;
   for (const auto& l : all)
-    if (l.starts_with(prefix)) some.push_back(l);
-  return some;
-}
-inline Lines ending_with(const Lines& all, std::string_view suffix) {
-  Lines some;
-  for (const auto& l : all)
-    if (l.ends_with(suffix)) some.push_back(l);
+    if (l.starts_with(prefix) && l.ends_with(suffix)) some.push_back(l);
   return some;
 }
 
@@ -112,12 +106,6 @@ Outcome run_with(const std::string& keyboard, F&& f) {
   Console c(keyboard);
   const int status = run_status(f);
   return {status, c.lines(), c.unread()};
-}
-
-// The records f writes with an empty keyboard; binds a console of its own.
-template <class F>
-Lines written_by(F&& f) {
-  return run_with("", f).lines;
 }
 
 // Works inside a fresh directory while it lives, for the files a test writes
@@ -159,21 +147,12 @@ class FakeHost : public gral::Platform {
   int removals = 0;
   Lines log;  // what was asked, in order
 
-  gral::LocalTime local_time() override {
-    note("time");
-    return time;
-  }
-  std::optional<std::string> login_name() override {
-    note("login");
-    return login;
-  }
-  std::optional<std::string> node_name() override {
-    note("node");
-    return node;
-  }
+  gral::LocalTime local_time() override { return noted("time", time); }
+  std::optional<std::string> login_name() override { return noted("login", login); }
+  std::optional<std::string> node_name() override { return noted("node", node); }
   gral::CommandResult run_command(const std::string& command, const std::string& output) override {
     const bool cpu_query = command.find("cpuinfo") != std::string::npos;
-    note(cpu_query ? "cpu" : "version");
+    log.push_back(cpu_query ? "cpu" : "version");
     if (!can_run) return {-1, 2, "shell not found"};
     const auto& text = cpu_query ? cpu_text : version_text;
     if (text) std::ofstream(output) << *text;
@@ -184,17 +163,15 @@ class FakeHost : public gral::Platform {
     return remove_fails ? gral::CommandResult{1, 13, "Permission denied"}
                         : gral::RealPlatform().remove_file(path);
   }
-  gral::ClockReading system_clock() override {
-    note("clock");
-    return clock;
-  }
-  float processor_time() override {
-    note("cpu time");
-    return cpu;
-  }
+  gral::ClockReading system_clock() override { return noted("clock", clock); }
+  float processor_time() override { return noted("cpu time", cpu); }
 
  private:
-  void note(const char* what) { log.push_back(what); }
+  template <class T>
+  T noted(const char* what, const T& answer) {
+    log.push_back(what);
+    return answer;
+  }
 };
 
 // Each test on the fake host, inside a directory of its own (the host facts'

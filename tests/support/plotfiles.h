@@ -17,9 +17,7 @@
 namespace testing_support {
 
 inline Lines file_lines(const std::filesystem::path& file) {
-  std::stringstream text;
-  text << std::ifstream(file).rdbuf();
-  return split_lines(text.str());
+  return split_lines(file_text(file));
 }
 
 // Exit 0 and nothing on stderr. Without gs the check is left out, except

@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cmath>
 #include <functional>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -167,17 +168,10 @@ class PlotPageTest : public PlotFileTest {
   Lines page_;
 };
 
-// Whether a word of the line, its sign and brackets aside, is a number that
-// is not one, in any spelling.
+// Whether the line holds a number that is not one, in any spelling.
 inline bool has_non_number(const std::string& line) {
-  std::istringstream in(line);
-  for (std::string w; in >> w;) {
-    std::string t;
-    for (char c : w)
-      if (std::isalpha(static_cast<unsigned char>(c))) t += static_cast<char>(std::tolower(c));
-    if (t == "nan" || t == "inf" || t == "infinity") return true;
-  }
-  return false;
+  static const std::regex bad("(^|[^a-z])(nan|inf|infinity)([^a-z]|$)", std::regex::icase);
+  return std::regex_search(line, bad);
 }
 
 // Plot files drawn on the fake host with the run record started as the main

@@ -7,8 +7,9 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
+
+#include "support/console.h"
 
 namespace testing_support {
 
@@ -17,12 +18,6 @@ struct ProcessRun {
   std::string out;  // what it wrote on standard output
   std::string err;  // on standard error
 };
-
-inline std::string file_text(const std::string& name) {
-  std::stringstream s;
-  s << std::ifstream(name).rdbuf();
-  return s.str();
-}
 
 // Runs the program in the current directory with the keyboard's lines as
 // standard input and standard output sent to `out` ("out.txt" to keep it; a

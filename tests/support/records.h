@@ -11,13 +11,8 @@
 
 namespace testing_support {
 
-// The console's own record: units, output levels, pause, command file.
-inline void reset_io() {
-  iocom = IoCom{};
-}
-
 inline void reset_records() {
-  reset_io();
+  iocom = IoCom{};
   anglerad = AngleRad{};
   angleradi = AngleRadI{};
   anglerads = AngleRadS{};
