@@ -123,66 +123,63 @@ inline Lines page_lines(const Lines& file, int n) {
   return {};
 }
 
-// Opens a plot file as plot opening does, without asking its name (the
-// keyboard's next line keeps the page format), its maps brought up to date
-// and the device's font and text height those of the start-up attributes.
-inline void open_plot_file(std::string name) {
-  intplinit(name, 3);
-  iocom.LPLTOPEN = true;
-  splotscaling(7);
-  plt2blk.TEXTSIZE = 0.5f;
-  intstextfont(1);
-  intstextsize(0.5f);
-}
-
-// Closes the plot file; the marks on its first page.
-inline PageMarks close_plot_file(const std::string& name) {
-  intplend();
-  iocom.LPLTOPEN = false;
-  return marks_of(page_lines(file_lines(name), 1));
-}
-
-// A plot file t.ps in a fresh directory; the keyboard's first line keeps the
-// default page format. Subplot 1 maps the user window to the given 10 by 10
-// cm square from (2, 3) cm, and the text attributes start at size 0.5 cm,
-// angle 0, justification 1 (left end, baseline).
-class PlotPageTest : public PlotFileTest {
- protected:
-  void open_plot(float xumin, float xumax, float yumin, float yumax) {
-    open_plot_file("t.ps");
-    iocom.LPAUSE = false;
-    plt2blk.ITEXTALIGN = 1;
-    float xcm0 = 2, ycm0 = 3, xl = 10, yl = 10;
-    std::int32_t ixy = 0;
-    sus2cm3(xcm0, ycm0, xl, yl, xumin, xumax, yumin, yumax, ixy, 1);
-  }
-  // Closes and renders the plot; the marks on its page, whose lines stay
-  // in page_.
-  PageMarks close_plot() {
-    const PageMarks m = close_plot_file("t.ps");
-    page_ = page_lines(file_lines("t.ps"), 1);
-    expect_renders("t.ps");
-    std::filesystem::remove("t.ps");
-    return m;
-  }
-  Lines page_;
-};
-
 // Whether the line holds a number that is not one, in any spelling.
 inline bool has_non_number(const std::string& line) {
   static const std::regex bad("(^|[^a-z])(nan|inf|infinity)([^a-z]|$)", std::regex::icase);
   return std::regex_search(line, bad);
 }
 
+// Plot files in a fresh directory, each drawing in a file of its own, opened
+// as plot opening opens one without asking its name (the keyboard's next line
+// keeps the page format), its maps brought up to date and the device's font
+// and text height those of the start-up attributes. Closing keeps the file's
+// lines in file_ and its first page's in page_; no non-number may reach a
+// plot file.
+class PlotPageTest : public PlotFileTest {
+ protected:
+  void open_file() {
+    name_ = "t" + std::to_string(++files_) + ".ps";
+    intplinit(name_, 3);
+    iocom.LPLTOPEN = true;
+    splotscaling(7);
+    plt2blk.TEXTSIZE = 0.5f;
+    intstextfont(1);
+    intstextsize(0.5f);
+  }
+  // Subplot 1 maps the user window to the 10 by 10 cm square from (2, 3) cm;
+  // the text attributes start at size 0.5 cm, angle 0, justification 1 (left
+  // end, baseline).
+  void open_plot(float xumin, float xumax, float yumin, float yumax) {
+    open_file();
+    iocom.LPAUSE = false;
+    plt2blk.ITEXTALIGN = 1;
+    float xcm0 = 2, ycm0 = 3, xl = 10, yl = 10;
+    std::int32_t ixy = 0;
+    sus2cm3(xcm0, ycm0, xl, yl, xumin, xumax, yumin, yumax, ixy, 1);
+  }
+  // The marks on the first page.
+  PageMarks close_plot() {
+    intplend();
+    iocom.LPLTOPEN = false;
+    file_ = file_lines(name_);
+    for (const auto& l : file_) EXPECT_FALSE(has_non_number(l)) << l;
+    page_ = page_lines(file_, 1);
+    return marks_of(page_);
+  }
+  Lines file_, page_;
+
+ private:
+  int files_ = 0;
+  std::string name_;
+};
+
 // Plot files drawn on the fake host with the run record started as the main
 // program starts it (user, host, system, processor; code 2). Each drawing
-// goes into a file of its own, whose first page comes back as marks; the
-// console is kept in screen_ and the file's lines in file_. No non-number may
-// reach a plot file.
-class PlotOnFakeHost : public PlotFileTest {
+// comes back as the marks of its first page; the console is kept in screen_.
+class PlotOnFakeHost : public PlotPageTest {
  protected:
   void SetUp() override {
-    PlotFileTest::SetUp();
+    PlotPageTest::SetUp();
     gral::set_platform(&host_);
     auto& r = runinfo3com;
     r.IROUTLEV = 1, r.IRUNINFO = 2;
@@ -192,25 +189,19 @@ class PlotOnFakeHost : public PlotFileTest {
   }
   void TearDown() override {
     gral::set_platform(nullptr);
-    PlotFileTest::TearDown();
+    PlotPageTest::TearDown();
   }
   PageMarks drawn(const std::function<void()>& draw, const std::string& keyboard = "") {
     Console c("\n" + keyboard);
-    const std::string name = "t" + std::to_string(++files_) + ".ps";
-    open_plot_file(name);
+    open_file();
     draw();
-    const PageMarks page = close_plot_file(name);
+    const PageMarks page = close_plot();
     screen_ = c.lines();
-    file_ = file_lines(name);
-    for (const auto& l : file_) EXPECT_FALSE(has_non_number(l)) << l;
     return page;
   }
 
   FakeHost host_;
-  Lines screen_, file_;
-
- private:
-  int files_ = 0;
+  Lines screen_;
 };
 
 }  // namespace testing_support
