@@ -229,8 +229,9 @@ TEST_F(AxisSetUp, LinkMenuResetsAZeroScaleOffersThreeLinksAndScalesTheUserBounds
   const Lines links = {" link between user units and annotations:", " annotation & user independent ....0",
                        " annotation = user ................1", " annotation = user * scale ........2"};
   const Lines out = run(true);
-  EXPECT_TRUE(has_each_in_order(
-      out, {" trying to set wd/us scaling =  0.000000    ", " ==> RESET SCALING =   1.00000    ",
+  EXPECT_TRUE(has_in_order(
+      out,
+      Lines{" trying to set wd/us scaling =  0.000000    ", " ==> RESET SCALING =   1.00000    ",
             " SETTING UP AXIS #    3", " max nb of axis  =   15", " user space = annotation",
             " user space versus annotations ...10    1", " annotations/user scaling  .......20   1.00000    ",
             " EXIT.............................99", " Enter your choice (0-2)", " inside  [0,2]",
@@ -247,14 +248,14 @@ TEST_F(AxisSetUp, LinkMenuResetsAZeroScaleOffersThreeLinksAndScalesTheUserBounds
 }
 
 TEST_F(AxisSetUp, AllAxesMenuListsTheAxesAndChainsTheirMenus) {
-  EXPECT_TRUE(has_each_in_order(
+  EXPECT_TRUE(has_in_order(
       menu_transcript("\n", true, [] { snaxis(0); }),
-      {" AXIS SET UP", " axis label                  axis nb", " Shmax: largest horiz ............ 1",
-       " Generic 0-10 axis    ............ 2", " Generic 0-10 axis    ............15",
-       " Go through all axes.............100", " EXIT.............................99"}));
+      Lines{" AXIS SET UP", " axis label                  axis nb", " Shmax: largest horiz ............ 1",
+            " Generic 0-10 axis    ............ 2", " Generic 0-10 axis    ............15",
+            " Go through all axes.............100", " EXIT.............................99"}));
   // From mode 10 on, the link menu of axis 3 comes first and its new link shapes the axis menu.
-  EXPECT_TRUE(has_each_in_order(menu_transcript("3\n10\n2\n\n\n\n", true, [] { snaxis(10); }),
-                                {kAllHead[1], kLinkHead[1], " user space versus annotations ...10    2",
+  EXPECT_TRUE(has_in_order(menu_transcript("3\n10\n2\n\n\n\n", true, [] { snaxis(10); }),
+                           Lines{kAllHead[1], kLinkHead[1], " user space versus annotations ...10    2",
                                  kAxisHead[1], " user space:", kAllHead[1]}));
   // 100 goes through the fifteen axes, and below mode 10 without their links.
   const Lines all = menu_transcript("100\n" + std::string(16, '\n'), false, [] { snaxis(0); });
@@ -279,10 +280,10 @@ TEST_F(AxisSetUp, BoxMenuShowsTheAxesAndBorderTypesBeforeAskingForThem) {
       " line+tics.........................3", " line..............................4",
       " nothing...........................5", " Enter left border type", " inside  [1,5]"};
   // clang-format on
-  EXPECT_TRUE(has_each_in_order(out, shown));
+  EXPECT_TRUE(has_in_order(out, shown));
   // The box menu at every level; item 11 opens the earlier axis menu, without a label interval.
-  EXPECT_TRUE(has_each_in_order(menu_transcript("11\n\n\n", false, [&] { box(2); }),
-                                {" SETTING BOX #    1", " New value =            11",
+  EXPECT_TRUE(has_in_order(menu_transcript("11\n\n\n", false, [&] { box(2); }),
+                           Lines{" SETTING BOX #    1", " New value =            11",
                                  " @ subroutine s1axis                v3.1 2012-05-09",
                                  " New value =            99", " SETTING BOX #    1"}));
   EXPECT_TRUE(has_in_order(

@@ -34,7 +34,7 @@ TEST(Opef1, FailureByModeAndStopLevel) {
     const Outcome r =
         run_with(keyboard, [&] { opef1(name, "plot init", 50, "unknown", "write", mode, igrav, iostat); });
     EXPECT_EQ(std::tuple(r.status, iostat, name, r.unread), std::tuple(status, 1, kMissing, ""));
-    EXPECT_TRUE(has_each_in_order(r.lines, shown) && r.lines.empty() == shown.empty());
+    EXPECT_TRUE(has_in_order(r.lines, shown) && r.lines.empty() == shown.empty());
     EXPECT_EQ(count(r.lines, " OPENING plot init FILE"), mode == 7 ? 0 : 1);
   }
 }
@@ -54,21 +54,21 @@ TEST(Opef1, RetryAtTheKeyboardDuringACommandFileAndOpef2RetryOrStop) {
     EXPECT_EQ(gral::read_record(15), "next");
   });
   EXPECT_EQ(std::tuple(iostat, name, r.unread), std::tuple(0, "a.txt", ""));
-  EXPECT_TRUE(has_each_in_order(
-      r.lines, {" ===> HIT RETURN TO RESUME COMMANDS", " Retry (1) or proceed without retrying (0) ?"}));
+  EXPECT_TRUE(has_in_order(
+      r.lines, Lines{" ===> HIT RETURN TO RESUME COMMANDS", " Retry (1) or proceed without retrying (0) ?"}));
   const std::string announced = " @ subroutine opef2                 v5.2 2023-04-25";
   name = kMissing;
   r = run_with("\n\n" + dir.file("table.txt", "") + "\n", [&] { opef2(name, "plot init", 50, "old ", 0); });
   EXPECT_EQ(name, fixed::fit("table.txt", kMissing.size()));
   EXPECT_TRUE(
-      has_each_in_order(r.lines, {name_line("///", "opef2               "), " COULD NOT OPEN plot init FILE",
+      has_in_order(r.lines, Lines{name_line("///", "opef2               "), " COULD NOT OPEN plot init FILE",
                                   " ===> RETRYING", announced, " OPENING plot init FILE"}));
   name = kMissing;
   r = run_with("\n", [&] { opef2(name, "plot init", 50, "old", 1); });
   EXPECT_EQ(std::tuple(r.status, name), std::tuple(1, kMissing));
-  EXPECT_TRUE(has_each_in_order(
-      r.lines, {announced, name_line("***", "opef2               "), " ===> STOPPING EXECUTION",
-                " ===> HIT RETURN TO CONTINUE", "         &          &&&&&&&&&&&&          & "}));
+  EXPECT_TRUE(has_in_order(
+      r.lines, Lines{announced, name_line("***", "opef2               "), " ===> STOPPING EXECUTION",
+                     " ===> HIT RETURN TO CONTINUE", "         &          &&&&&&&&&&&&          & "}));
 }
 
 // The main menu as far as command files go: 5000 opens their menu, 0 leaves.
@@ -112,7 +112,7 @@ TEST(CommandFile, MenuStartsEndsAndHandsTheQuestionToTheKeyboard) {
                    count(r.lines, " STOP ?"), r.unread),
         std::tuple(status, fixed::fit(named, 50), irep, menus, mode, ""))
         << keyboard;
-    EXPECT_TRUE(iocom.IUNSTDIN == 5 && !iocom.LCMDOPEN && iocom.LWITO(2) && has_each_in_order(r.lines, shown))
+    EXPECT_TRUE(iocom.IUNSTDIN == 5 && !iocom.LCMDOPEN && iocom.LWITO(2) && has_in_order(r.lines, shown))
         << keyboard;
   }
 }

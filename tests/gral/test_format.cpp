@@ -135,15 +135,15 @@ TEST(Conversions, WhatCannotBeWrittenIsFilledAndReported) {
   EXPECT_EQ(std::tuple(i, ni, r, nr, x, empty, gral::head(nan, nn)),
             std::tuple("9999efgh", 4, "9999ef", 4, "XXXXXXXX", "", "   NaN"));
   const auto head = [](const char* name) { return name_line("***", name); };
-  EXPECT_TRUE(has_each_in_order(
-      out.lines,
-      {head("intg2char  "), " Cannot write integer =               123456",
-       " ==> fill with 9 and set nchar =                    4", head("real2charf1"),
-       " Cannot write real =                    12345.59961",
-       " ==> fill with 9 and set nchar =                    4", head("careafmpn  "),
-       " m =          5 n =          7", " fm.n is not a valid format", "  ===> fill with X",
-       head("careafmpn  "), " m =        100 n =          2", head("real2charf1"),
-       " Cannot get size of real =                            NaN", " set nchar =                    7"}));
+  EXPECT_TRUE(has_in_order(
+      out.lines, Lines{head("intg2char  "), " Cannot write integer =               123456",
+                       " ==> fill with 9 and set nchar =                    4", head("real2charf1"),
+                       " Cannot write real =                    12345.59961",
+                       " ==> fill with 9 and set nchar =                    4", head("careafmpn  "),
+                       " m =          5 n =          7", " fm.n is not a valid format", "  ===> fill with X",
+                       head("careafmpn  "), " m =        100 n =          2", head("real2charf1"),
+                       " Cannot get size of real =                            NaN",
+                       " set nchar =                    7"}));
 }
 
 // Empty, blank and slash-only texts have lengths and base names too.

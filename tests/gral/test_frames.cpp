@@ -21,7 +21,7 @@ TEST(Frames, HeadsHoldNameVersionAndDateInTheirColumns) {
   warningtail00();
   errorhead("sfillcolor          ", " 1.0", "2024-01-01");
   errortail00();
-  EXPECT_TRUE(has_each_in_order(c.lines(), {" @ subroutine altsio2               v2.0 2024-06-03",
+  EXPECT_TRUE(has_in_order(c.lines(), Lines{" @ subroutine altsio2               v2.0 2024-06-03",
                                             " @ main program altsio2             v2.0 2024-06-03",
                                             " @ subroutine sfillcolor           v10.2 2024-06-03",
                                             " ///          subroutine   crevin3              ///",
@@ -67,7 +67,7 @@ TEST(ConsoleState, SetUpAndListingFollowTheCommandFileState) {
   iocom.LWITO(2) = false;
   writesio(6);
   EXPECT_TRUE(
-      has_each_in_order(c.lines(), {" standard  input unit        =  5", " maximum output enabled      :  F",
+      has_in_order(c.lines(), Lines{" standard  input unit        =  5", " maximum output enabled      :  F",
                                     " pause after warning or error:  T", " standard  input unit        = 15",
                                     " more    output enabled      :  F", " command file input unit     = 15",
                                     " command file input index    =  0"}));
@@ -122,7 +122,7 @@ TEST(Crevin3, EachLevelReportsResetsAndEndsWithItsExitStatus) {
     bool finished = false, trailer = false;
     gral::run_end_hooks() = {[&] { finished = true; }, [&] { trailer = true; }};
     EXPECT_EQ(check(value, gravity), std::tuple(status, after, value < 0 ? 1 : 2));
-    EXPECT_TRUE(has_each_in_order(c.lines(), shown));
+    EXPECT_TRUE(has_in_order(c.lines(), shown));
     EXPECT_EQ(std::tuple(c.unread(), finished, trailer, count(c.lines(), stop)),
               std::tuple("", status == 1, false, count(shown, stop)));
   }
@@ -137,7 +137,7 @@ TEST(Crevin3, InsideAndOtherStopLevelsPassQuietly) {
     const auto [status, after, ier] = check(v, gravity);
     EXPECT_EQ(std::tuple(status, ier, c.lines().size()), std::tuple(-1, 0, gravity == 7 ? 8u : 0u));
     EXPECT_TRUE(
-        has_each_in_order(c.lines(), {" gravity =   7 not in [0,4]U[10,14]", " ==> Do as if gravity = 3"}) ||
+        has_in_order(c.lines(), Lines{" gravity =   7 not in [0,4]U[10,14]", " ==> Do as if gravity = 3"}) ||
         gravity != 7);
     EXPECT_TRUE(after == v || std::isnan(after));
   }

@@ -31,7 +31,7 @@ void transcript(auto prompt, bool level2, const char* keyboard, auto init, const
     prompt(v);
   });
   EXPECT_EQ(std::tuple(v, st, r.unread, count(r.lines, kDots) > 0), std::tuple(value, 0, "", level2));
-  EXPECT_TRUE(has_each_in_order(r.lines, shown));
+  EXPECT_TRUE(has_in_order(r.lines, shown));
 }
 
 // At the keyboard's end of input a question ends the run, asked once. A

@@ -57,7 +57,7 @@ class Attributes : public PlotFileTest {
       iocom.LPAUSE = false;
       iocom.LPLTOPEN = plot == open;
       EXPECT_EQ(kSetters.at(setter)(stored, given, inter), std::make_pair(kept_want, handed_want));
-      EXPECT_TRUE(has_each_in_order(con.lines(), shown)) << ::testing::PrintToString(con.lines());
+      EXPECT_TRUE(has_in_order(con.lines(), shown)) << ::testing::PrintToString(con.lines());
       EXPECT_EQ(shown.empty(), con.lines().empty());
       EXPECT_EQ(con.unread(), "") << "every answer was asked for";
     }
@@ -157,7 +157,7 @@ TEST_F(Attributes, SetterModes) {
   iocom.LWITO(2) = false;
   ssymbolsize(size, 4);
   EXPECT_EQ(con.lines().size(), 5u);
-  EXPECT_TRUE(has_each_in_order(con.lines(), {" Enter symbol size in cm", " New value =  0.400000    "}));
+  EXPECT_TRUE(has_in_order(con.lines(), Lines{" Enter symbol size in cm", " New value =  0.400000    "}));
 }
 
 // What reaches the plot file: the stored width, height and font of every
@@ -214,11 +214,12 @@ TEST_F(Lifecycle, FailedOpeningRunEndAndNewPage) {
   plinit(name = "d.ps", 3);
   EXPECT_TRUE(iocom.LPLTOPEN);
   newpage();
-  EXPECT_TRUE(has_each_in_order(
+  EXPECT_TRUE(has_in_order(
       con_->lines(),
-      {" @ subroutine newpage               v6.1 2016-01-07", " IT IS SUGGESTED TO CLEAR THE PLOT",
-       " clear the window / add a page to the file ..0", " close the window / file and open a new one .1",
-       " append to the current window / file ........2", " Default =            0"}));
+      Lines{" @ subroutine newpage               v6.1 2016-01-07", " IT IS SUGGESTED TO CLEAR THE PLOT",
+            " clear the window / add a page to the file ..0",
+            " close the window / file and open a new one .1",
+            " append to the current window / file ........2", " Default =            0"}));
   EXPECT_EQ(run_status([] { gral::end_run(1, false); }), 1);
   EXPECT_FALSE(iocom.LPLTOPEN);
   const auto all = file_lines("d.ps");
@@ -240,7 +241,7 @@ TEST_F(Lifecycle, AttributeModesAndMenu) {
   plt2blk.LINEWIDTH = 0.3f;
   splotattributes(2);
   // clang-format off
-  EXPECT_TRUE(has_each_in_order(con_->lines(), {"          SETTING PLOT ATTRIBUTES",
+  EXPECT_TRUE(has_in_order(con_->lines(), Lines{"          SETTING PLOT ATTRIBUTES",
       "  from currently stored..... 1 T", "  from initialisation....... 1 F", "  thickness ................10",
       "  interior color ...........21", "  justification ............32", "  color ....................34",
       "  type .....................40", "  color table ..............50", " EXIT THIS SET UP  .........99"}));
@@ -258,7 +259,7 @@ TEST_F(Lifecycle, AttributeModesAndMenu) {
   start(std::string(13, '\n'));
   splotattributes(4);
   EXPECT_TRUE(
-      has_each_in_order(con_->lines(), {" INITIALIZING PLOT ATTRIBUTESS", " EXIT THIS SET UP  .........99"}));
+      has_in_order(con_->lines(), Lines{" INITIALIZING PLOT ATTRIBUTESS", " EXIT THIS SET UP  .........99"}));
   EXPECT_EQ(con_->unread(), "");
 }
 

@@ -77,7 +77,7 @@ TEST_F(Colours, NumberOfColoursModes) {
     scolornb(n, inter);
     EXPECT_EQ(std::make_tuple(plt2blk.NBCOLOR, n, plt2blk.ILINECOLOR), std::make_tuple(nb, back, line));
     EXPECT_EQ(plt2blk.LCOLORPLOT, nb != 1);
-    EXPECT_TRUE(has_each_in_order(con_->lines(), shown));
+    EXPECT_TRUE(has_in_order(con_->lines(), shown));
     EXPECT_EQ(shown.empty(), con_->lines().empty());
     // A table shortened at once by the default keeps every index in use valid.
     EXPECT_LE(plt2blk.IFILLCOLOR, plt2blk.NBCOLOR);

@@ -223,11 +223,11 @@ TEST_F(Plot, MapDialoguesAskEveryValueAndInsistOnIxy) {
   const auto out = console_->lines();
   // The defaults in their fields of the picture.
   EXPECT_EQ(out.at(1), " @ subroutine mus2cm3               v4.5 2019-10-02");
-  EXPECT_TRUE(has_each_in_order(
-      out, {"           CONVERSION SET UP               ", "    _|_________________|_  yumax =    10.000",
-            "    -10.000            10.000", "  xumax =    10.000  yumax =    10.000",
-            "     |                 |  | ylcm =    15.000", "  xcm0  =     2.000  ycm0  =     2.000",
-            " X & Y scale imposed equal"}));
+  EXPECT_TRUE(has_in_order(
+      out, Lines{"           CONVERSION SET UP               ",
+                 "    _|_________________|_  yumax =    10.000", "    -10.000            10.000",
+                 "  xumax =    10.000  yumax =    10.000", "     |                 |  | ylcm =    15.000",
+                 "  xcm0  =     2.000  ycm0  =     2.000", " X & Y scale imposed equal"}));
   EXPECT_EQ((std::vector<float>{w.xumin, w.xumax, w.yumin, w.yumax, w.xcm0, w.ycm0, w.xlcm, w.ylcm}),
             (std::vector<float>{-5, 5, -20, 20, 1, 3, 12, 8}));
   EXPECT_EQ(w.ixy, 0);
@@ -237,7 +237,7 @@ TEST_F(Plot, MapDialoguesAskEveryValueAndInsistOnIxy) {
   mus2cm1(a, b, xx, xy, yx, yy);
   EXPECT_EQ((std::vector<float>{a, b, xx, xy, yx, yy}), (std::vector<float>{1, 2, 3, 4, 5, 6}));
   EXPECT_EQ(count(c.lines(), "           CONVERSION SET UP               "), 0);
-  EXPECT_TRUE(has_each_in_order(c.lines(), {" Do you want to alter this ?", " Enter xcm0", " Enter ycm0",
+  EXPECT_TRUE(has_in_order(c.lines(), Lines{" Do you want to alter this ?", " Enter xcm0", " Enter ycm0",
                                             " Enter xx", " Enter xy", " Enter yx", " Enter yy"}));
 
   Console& d = start("y\n\n\n\n\n\n\n\n\n\n1\n");
@@ -245,10 +245,10 @@ TEST_F(Plot, MapDialoguesAskEveryValueAndInsistOnIxy) {
   std::int32_t ixy = 2;
   mus2cm3(xcm0, ycm0, xlcm, ylcm, xumin, xumax, yumin, yumax, ixy);
   EXPECT_EQ(ixy, 1);
-  EXPECT_TRUE(has_each_in_order(
-      d.lines(), {" WARNING: ixy =         2  neither 0 nor 1", "       will have same effect as ixy = 0",
-                  " Enter xumin", " Enter ylcm", " Enter Whether X scale = Y scale (0/1) ?",
-                  " New value =             1"}));
+  EXPECT_TRUE(has_in_order(d.lines(),
+                           Lines{" WARNING: ixy =         2  neither 0 nor 1",
+                                 "       will have same effect as ixy = 0", " Enter xumin", " Enter ylcm",
+                                 " Enter Whether X scale = Y scale (0/1) ?", " New value =             1"}));
 }
 
 }  // namespace

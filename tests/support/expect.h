@@ -63,23 +63,18 @@ inline Lines error_frame(std::string_view name, const Lines& body) {
   return lines({error_head(name), body, tail('*')});
 }
 
-// True when every block stands in all as consecutive lines, each after the
-// one before.
-inline bool has_in_order(const Lines& all, const std::vector<Lines>& blocks) {
+// True when each item stands in all after the one before: a line anywhere, a
+// block of lines as consecutive lines.
+template <class Item = Lines>
+bool has_in_order(const Lines& all, const std::vector<Item>& items) {
   auto from = all.begin();
-  for (const auto& b : blocks) {
+  for (const auto& item : items) {
+    const Lines b{item};
     from = std::search(from, all.end(), b.begin(), b.end());
     if (from == all.end() && !b.empty()) return false;
     from += static_cast<long>(b.size());
   }
   return true;
-}
-
-// Each line stands in all, in this order, not necessarily together.
-inline bool has_each_in_order(const Lines& all, const Lines& each) {
-  std::vector<Lines> blocks;
-  for (const auto& l : each) blocks.push_back({l});
-  return has_in_order(all, blocks);
 }
 
 // The lines of all that begin with prefix and end with suffix.
