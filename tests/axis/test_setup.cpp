@@ -208,7 +208,7 @@ TEST_F(AxisSetUp, AxisMenuComesBackAfterTheIncrementIsResetAndOffersNoUserBounds
       " increment .......................22     0.000", " size in cm ......................23     0.500",
       " nb of digits after dec. point ...24    0", " nb of subtics intervals..........25    5",
       " axis label ......................26 Generic 0-10 axis", " nb of tics intervals for label ..27    1",
-      kDashes, " EXIT.............................99", kMenuTail};
+      kDashes, " EXIT.............................99", rule('@')};
   // clang-format on
   const Lines first = menu;
   menu[13] = " increment .......................22     5.000";

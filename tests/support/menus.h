@@ -13,8 +13,6 @@ namespace testing_support {
 inline Lines menu_head(const std::string& title) {
   return {rule('@'), title, " @" + std::string(49, '=')};
 }
-// The tail of a menu frame.
-inline const std::string kMenuTail = rule('@');
 
 // "your choice" with its default 99, and the echo of the answer.
 inline Lines choice(const std::string& echo, bool level2 = true) {
