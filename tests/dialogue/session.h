@@ -23,11 +23,8 @@ struct Session {
   Lines lines;
   std::vector<std::pair<long, long>> menus;  // where each main menu begins and ends
 
-  // Menu i, or what follows it up to the next menu or the end of the run.
+  // Menu i as shown.
   Lines menu(std::size_t i) const { return part(menus.at(i).first, menus.at(i).second); }
-  Lines after(std::size_t i) const {
-    return part(menus.at(i).second, i + 1 < menus.size() ? menus[i + 1].first : long(lines.size()));
-  }
   Lines part(long a, long b) const { return Lines(lines.begin() + a, lines.begin() + b); }
 };
 

@@ -21,10 +21,6 @@ TEST(EndOfInput, EverySessionCutEndsWithItsStatus) {
       {"31", 1},    // compute total stress ?
       {"n", 0},     //
       {"", 0},      // a bare Return at the choice: still at the choice
-      {"62", 1},    // number of T0 values
-      {"7", 1},     // refused; the error frame's pause
-      {"", 1},      // the question again
-      {"3", 0},     //
       {"5000", 1},  // the command-file menu's choice
       {"5001", 1},  // the file name
       {cmd, 0},     // the file runs to its 5002; the keyboard's choice

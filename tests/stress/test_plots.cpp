@@ -101,14 +101,14 @@ class Plots : public PlotOnFakeHost {
     place(1, {3.0f, 8.0f, 15.0f, 15.0f, 0.0f, 100.0f, 0.0f, 100.0f}, 1);
   }
   void polygon() { plot_shmax_shmin(s_, {0.0f, 100.0f, 0.0f, 100.0f, true}); }
-  void depth() {
-    std::int32_t two = 2;
-    ssubplot(two, 1);
-    plot_stress_depth(s_, {0.0f, 500.0f, 5000.0f, 0.0f, true});
-  }
   // Both plots on one page, the polygon's paths first.
   PageMarks both() {
-    return drawn([this] { polygon(), depth(); });
+    return drawn([this] {
+      polygon();
+      std::int32_t two = 2;
+      ssubplot(two, 1);
+      plot_stress_depth(s_, {0.0f, 500.0f, 5000.0f, 0.0f, true});
+    });
   }
   static void place(std::int32_t isub, std::array<float, 8> v, std::int32_t ixy) {
     ssubplot(isub, 1);
@@ -123,7 +123,6 @@ TEST_F(Plots, BothPlotsFollowTheirFlagsAndValues) {
   // governs the polygon, code 43 the depth plot's limit curves.
   const std::pair<const char*, Change> variants[] = {
       {"start-up", [](VarnholtState&) {}},
-      {"effective stress", [](VarnholtState& s) { s.LTOTAL = false; }},
       {"no colour, effective", [](VarnholtState& s) { s.LCOLOR = s.LTOTAL = false; }},
       {"code 32 off", [](VarnholtState& s) { s.LFRICT = false; }},
       {"code 43 off", [](VarnholtState& s) { s.LFRICTZ = false; }},

@@ -24,7 +24,6 @@ TEST(Zd2stressn, EveryIntervalOfBothLayerOrdersExactly) {
       // Equal tops: wet rock from the top down.
       {0.0f, 0.0f, 1000.0f, g * (1000.0f * rw + 0.0f * rf), (g * rf) * 1000.0f, 1},
       // Rock top above a water table at 100 m.
-      {0.0f, 100.0f, 0.0f, 0.0f, 0.0f, 1},
       {0.0f, 100.0f, 50.0f, 50.0f * (g * rd), 0.0f, 1},
       {0.0f, 100.0f, 100.0f, 100.0f * (g * rd), 0.0f, 1},
       {0.0f, 100.0f, 1100.0f, g * (1000.0f * rw + 100.0f * rd), (g * rf) * 1000.0f, 1},
