@@ -99,8 +99,7 @@ TEST_F(AxisDraw, TicksNumbersAndLabelFollowTheAxisInEveryDirectionTextAttributes
       // A range that is no whole number of steps: one sub-tick after 9.
       {2, 5, 12, 5, 90, 5, 1, 0, 10, 3, 0, 2, {"0", "3", "6", "9"}, 0, 0, 1, -2, -2},
       // A label interval below 1 numbers every tick; digits below 0 give whole numbers.
-      {2, 3, 12, 3, -90, 1, 0, 0, 10, 5, 0, 2, {"0", "5", "10"}, 0, 0, 2, -10, -10},
-      {2, 3, 12, 3, -90, 1, 1, 0, 10, 5, -2, 2, {"0", "5", "10"}, 0, 0, 2, -10, -10},
+      {2, 3, 12, 3, -90, 1, 0, 0, 10, 5, -2, 2, {"0", "5", "10"}, 0, 0, 2, -10, -10},
       // A zero increment spans the range; a wrong sign is turned.
       {2, 3, 12, 3, -90, 1, 1, 0, 10, 0, 0, 2, {"0", "10"}, 0, 0, 2, -10, -10,
        {" Inconsistent annotation increment:", " initial value      =     0.000",

@@ -21,12 +21,6 @@ const Lines kLinkHead = menu_head(" @ subroutine s1axuswdtyp           v1.1 2012
 const Lines kBoxHead = menu_head(" @ subroutine s1bx2d                v1.4 2012-05-09");
 const Lines kAllHead = menu_head(" @ subroutine snaxis                v2.1 2012-05-09");
 
-using Bounds = std::pair<float, float>;
-
-Lines off(const char* echo) {
-  return choice(echo, false);
-}
-
 // The axes of a fresh run, axis 1 with a label longer than the lists show, axis 4 as the program
 // defines it besides; box 1 is never set.
 class AxisSetUp : public ::testing::Test {
@@ -41,7 +35,7 @@ class AxisSetUp : public ::testing::Test {
 
 TEST_F(AxisSetUp, ModesChooseTheStartAndTheDialogueAndAlwaysStore) {
   const Lines announce = kAxisHead + Lines{" INITIALIZING AXIS NB    4"},
-              menu = kAxisHead + off(" New value =            99");
+              menu = kAxisHead + choice(" New value =            99", false);
   // The modes that take one path, the values they start from, whether they announce and whether
   // the menu opens.
   const std::vector<std::tuple<std::vector<std::int32_t>, AxisValues, bool, bool>> cases = {
@@ -128,7 +122,7 @@ TEST_F(AxisSetUp, LinksAreCheckedAndDeriveTheStoredUserBounds) {
     return warning_head("s1axuswdtyp") + Lines{trying, " UNKNOWN TYPE", " ==> RESET TYPE =    0", rule('/')};
   };
   // clang-format off
-  const std::vector<std::tuple<Link, std::int32_t, Link, Lines, Bounds>> cases = {
+  const std::vector<std::tuple<Link, std::int32_t, Link, Lines, std::pair<float, float>>> cases = {
       {{2, 3.0f}, 1, {0, 3.0f}, unknown(" trying to set us/wd type =    2"), {7, 9}},
       {{-1, 3.0f}, 11, {0, 3.0f}, unknown(" trying to set us/wd type =   -1"), {7, 9}},
       {{1, 0.0f}, 1, {1, 0.0f}, {}, {1000, 5000}},
@@ -218,8 +212,9 @@ TEST_F(AxisSetUp, AxisMenuComesBackAfterTheIncrementIsResetAndOffersNoUserBounds
   EXPECT_EQ(axisblk7a.WAUD(6), 5.0f);
   // Linked axis 7: item 1 only shows the menu again.
   axisblk7a.IUSWDTYP(7) = 1;
-  EXPECT_EQ(run("1\n99\n99\n", false, 7), lines({kAxisHead, off(" New value =             1"), kAxisHead,
-                                                 off(echo), reset, kAxisHead, off(echo)}));
+  EXPECT_EQ(run("1\n99\n99\n", false, 7),
+            lines({kAxisHead, choice(" New value =             1", false), kAxisHead, choice(echo, false),
+                   reset, kAxisHead, choice(echo, false)}));
 }
 
 TEST_F(AxisSetUp, LinkMenuResetsAZeroScaleOffersThreeLinksAndScalesTheUserBounds) {
@@ -244,7 +239,7 @@ TEST_F(AxisSetUp, LinkMenuResetsAZeroScaleOffersThreeLinksAndScalesTheUserBounds
   set_axis({7, 9, 1000, 5000, 500, 0.5f, "x", 0, 5, 1}, 3, 1, false);
   EXPECT_EQ(std::make_pair(axisblk7a.USA1(3), axisblk7a.USA2(3)), std::make_pair(7.0f, 9.0f));
   // The links are listed at every level.
-  EXPECT_TRUE(has_in_order(run(false), {kLinkHead, off(" New value =            10"), links}));
+  EXPECT_TRUE(has_in_order(run(false), {kLinkHead, choice(" New value =            10", false), links}));
 }
 
 TEST_F(AxisSetUp, AllAxesMenuListsTheAxesAndChainsTheirMenus) {
