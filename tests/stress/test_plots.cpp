@@ -27,17 +27,6 @@ struct PageMap {
 };
 const PageMap kPolygonPage{3.0, 8.0, 0.15, 0.15, 0.0}, kDepthPage{3.0, 3.0, 0.03, -21.0 / 5000.0, 5000.0};
 
-// The paths of a page, part by part: each part's paths in its subplot.
-void expect_paths(const PageMarks& page, const std::vector<std::pair<PageMap, Paths>>& parts) {
-  PageMarks want{{}, page.texts};
-  for (const auto& [m, paths] : parts)
-    for (const auto& path : paths) {
-      auto& points = want.paths.emplace_back();
-      for (auto [x, y] : path) points.push_back(m.at(x, y));
-    }
-  expect_marks(page, want);
-}
-
 // The frictional limits: Sv as plotted, the lowest Shmin, the highest Shmax.
 std::array<double, 3> limits(double sv, double pf, double k, bool total) {
   if (!total) return {sv - pf, (sv - pf) / k, k * (sv - pf)};
@@ -139,7 +128,16 @@ TEST_F(Plots, BothPlotsFollowTheirFlagsAndValues) {
   for (const auto& [name, change] : variants) {
     SCOPED_TRACE(name);
     start_up(change);
-    expect_paths(both(), {{kPolygonPage, polygon_oracle(s_)}, {kDepthPage, depth_oracle(s_)}});
+    const PageMarks page = both();
+    // Each plot's paths in its subplot.
+    PageMarks want{{}, page.texts};
+    for (const auto& [m, paths] :
+         {std::pair{kPolygonPage, polygon_oracle(s_)}, {kDepthPage, depth_oracle(s_)}})
+      for (const auto& path : paths) {
+        auto& points = want.paths.emplace_back();
+        for (auto [x, y] : path) points.push_back(m.at(x, y));
+      }
+    expect_marks(page, want);
   }
   // The oracles agree with the figures worked out by hand: regime corners,
   // breakout intercept, and the curves' ends at 5000 m.
