@@ -82,7 +82,9 @@ void line2(float x1, float y1, float x2, float y2) {
 // Why an axis gets no ticks or numbers, or nothing when it gets them.
 const char* why_no_tics(float wau1, float wau2, float waud, float increment, float ratio,
                         std::int32_t nasubint, std::int32_t ndig) {
-  if (wau2 - wau1 == 0.0f) return "Identical annotation bounds:";
+  // The ratio, not the bounds: a range far below its increment leaves a
+  // ratio of 0 too, and the tick spacing would divide by it.
+  if (wau2 - wau1 == 0.0f || ratio == 0.0f) return "Identical annotation bounds:";
   if (!std::isfinite(wau1) || !std::isfinite(wau2) || !std::isfinite(waud) || !std::isfinite(wau2 - wau1))
     return "Annotation range not finite:";
   const double marks = (std::fabs(static_cast<double>(ratio)) + 1.0) * std::max(nasubint, 1);
@@ -130,7 +132,8 @@ void cmtic2(const float* orig, const float* dtic, const float* vtic, float subfa
     cmline(tx, ty, 2);
     float sx[2] = {tx[0], tx[0] + vsub[0]};
     float sy[2] = {ty[0], ty[0] + vsub[1]};
-    const std::int32_t m = k == ntics ? nextra : nasubint - 1;
+    // Counted without overflow: one interval or fewer has no sub-tick.
+    const std::int32_t m = k == ntics ? nextra : (nasubint <= 1 ? 0 : nasubint - 1);
     for (std::int32_t i = 0; i < m; ++i) {
       for (int e = 0; e < 2; ++e) {
         sx[e] = sx[e] + dsub[0];
@@ -195,8 +198,10 @@ void cmaxis11(float xcm1, float ycm1, float xcm2, float ycm2, float angtic, std:
 
   if (!why) {
     const std::int32_t n = static_cast<std::int32_t>(ratio + 0.0001f);
-    const std::int32_t nextra =
-        static_cast<std::int32_t>(0.0001f + (ratio - static_cast<float>(n)) * static_cast<float>(nasubint));
+    const std::int32_t nextra = nasubint <= 1
+                                    ? 0
+                                    : static_cast<std::int32_t>(0.0001f + (ratio - static_cast<float>(n)) *
+                                                                              static_cast<float>(nasubint));
     const std::int32_t ntics = n + 1;
     const float daxtic[2] = {vaxis[0] / ratio, vaxis[1] / ratio};
     const float vtic1[2] = {ticlen * vtic0[0], ticlen * vtic0[1]};
@@ -222,7 +227,8 @@ void cmaxis11(float xcm1, float ycm1, float xcm2, float ycm2, float angtic, std:
     stextangle(angle, 1);
     stextalign(align, 1);
     const float first[2] = {oaxis[0] + 1.5f * ticlen * vtic0[0], oaxis[1] + 1.5f * ticlen * vtic0[1]};
-    const std::int32_t count = (ntics + every - 1) / every;
+    // (ntics + every - 1) / every, which overflows for a large interval.
+    const std::int32_t count = 1 + (ntics - 1) / every;
     for (std::int32_t i = 0; i < count; ++i) {
       const std::int32_t k = 1 + i * every;
       const float km1 = static_cast<float>(k - 1);

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "gral/format.h"
@@ -44,7 +46,7 @@ void cannot_fit_tail(std::int32_t width) {
 float ten_to_minus(std::int32_t n) {
   float p = 1.0f;
   float base = 10.0f;
-  for (std::int32_t k = n < 0 ? -n : n; k > 0; k /= 2) {
+  for (std::int64_t k = n < 0 ? -std::int64_t{n} : n; k > 0; k /= 2) {
     if (k % 2 != 0) p *= base;
     base *= base;
   }
@@ -108,7 +110,10 @@ void real2charf1(std::string& text, std::int32_t& nchar, std::int32_t ndec, std:
   } else if (lo >= 1.0f) {
     p = int_digits(hi);
   }
-  nchar = p + ndec + 1 + sign;
+  // Counted wide: a digit count near the integer range would overflow, and
+  // it only has to be known to exceed nmax.
+  const std::int64_t wanted = std::int64_t{p} + ndec + 1 + sign;
+  nchar = static_cast<std::int32_t>(std::clamp<std::int64_t>(wanted, INT32_MIN, INT32_MAX));
 
   const int u = iocom.IUNSTDOUT;
   if (!std::isfinite(value)) {

@@ -143,12 +143,15 @@ bool all_finite(const float* x, const float* y, int n) {
 }
 
 // What a plot leaves out because a value it needs is not a finite number
-// (or K not positive): said in one warning once the drawing is done, so a
+// (or K not positive, which the warning says apart): said in one warning once the drawing is done, so a
 // plot file never receives a non-number.
 class Unplotted {
  public:
   void value(std::string_view name, float v, bool usable) {
-    if (!usable) values_.push_back(gral::Rec().X().A(name).X().G(v, 14, 6));
+    if (usable) return;
+    values_.push_back(gral::Rec().X().A(name).X().G(v, 14, 6));
+    // A finite value is refused only for not being positive (K).
+    if (std::isfinite(v)) not_positive_ = true;
   }
   // Draws unless the points (or a needed value) are unusable.
   bool drawable(std::string_view what, bool usable, const float* x, const float* y, int n) {
@@ -159,7 +162,8 @@ class Unplotted {
   void report() const {
     if (skipped_.empty()) return;
     warninghead(kVarnholtStamp);
-    gral::say("A VALUE THE PLOT NEEDS IS NOT A FINITE NUMBER");
+    gral::say(not_positive_ ? "A VALUE THE PLOT NEEDS IS NOT A FINITE POSITIVE NUMBER"
+                            : "A VALUE THE PLOT NEEDS IS NOT A FINITE NUMBER");
     for (const auto& r : values_) gral::say(r);
     for (const auto& s : skipped_) gral::say("===> NOT DRAWN: " + s);
     warningtail00();
@@ -168,6 +172,7 @@ class Unplotted {
  private:
   std::vector<gral::Rec> values_;
   std::vector<std::string> skipped_;
+  bool not_positive_ = false;
 };
 
 void line2(VarnholtState& s, Unplotted& u, std::string_view what, const Segment& l) {

@@ -41,7 +41,8 @@ PlacedText justified(const std::string& text, double x, double y, std::int32_t a
 PageMarks expected_marks(const AxisCase& c) {
   const double walas = 0.5, len = 0.4 * walas, range = double{c.wau2} - c.wau1;
   const double step = c.waud == 0 ? range : range / c.waud < 0 ? -c.waud : c.waud, ratio = range / step;
-  const int n = static_cast<int>(ratio + 1e-4), nextra = static_cast<int>(1e-4 + (ratio - n) * c.nasubint);
+  const int n = static_cast<int>(ratio + 1e-4), sub = std::max(c.nasubint, 1);
+  const int nextra = static_cast<int>(1e-4 + (ratio - n) * (sub - 1 ? sub : 0));
   const double dx = (c.x2 - c.x1) / ratio, dy = (c.y2 - c.y1) / ratio;
   const double a = std::atan2(double{c.y2} - c.y1, double{c.x2} - c.x1) + c.angtic * kPi / 180.0;
   const double ux = std::cos(a), uy = std::sin(a);
@@ -52,8 +53,7 @@ PageMarks expected_marks(const AxisCase& c) {
   };
   for (int k = 0; k <= n && !c.numbers.empty(); ++k) {
     tick_at(k, len);
-    for (int j = 1; j <= (k == n ? nextra : c.nasubint - 1); ++j)
-      tick_at(k + double(j) / c.nasubint, len / 2);
+    for (int j = 1; j <= (k == n ? nextra : sub - 1); ++j) tick_at(k + double(j) / sub, len / 2);
   }
   for (std::size_t i = 0; i < c.numbers.size(); ++i) {
     const double k = double(i) * std::max(c.nlabintk, 1), r = 1.5 * len;
@@ -116,6 +116,15 @@ TEST_F(AxisDraw, TicksNumbersAndLabelFollowTheAxisInEveryDirectionTextAttributes
        {" Annotation beyond integer range:", " final   value      = *********", skip}},
       {2, 3, 12, 3, -90, 1, 1, -3e38f, 3e38f, 1e38f, 0, 2, {}, 0, 0, 1, -10, -10,
        {" Annotation range not finite:", skip}},
+      // A range far below its increment has no interval to divide.
+      {2, 3, 12, 3, -90, 5, 1, 0, 1e-30f, 1e30f, 0, 2, {}, 0, 0, 1, -10, -10,
+       {" Identical annotation bounds:", " initial value      =     0.000", " final   value      =     0.000",
+        " increment          = *********", skip}},
+      // Counts at the integer limits: no sub-ticks, one number, as many decimals as 20 characters hold.
+      {2, 3, 12, 3, -90, -2147483647 - 1, 1, 0, 10, 5, 0, 2, {"0", "5", "10"}, 0, 0, 2, -10, -10},
+      {2, 3, 12, 3, -90, 5, 2147483647, 0, 10, 5, 0, 2, {"0"}, 0, 0, 2, -10, -10},
+      {2, 3, 12, 3, -90, 1, 1, 0, 10, 5, 2147483647, 2,
+       {"0.00000000000000000", "5.00000000000000000", "10.0000000000000000"}, 0, 0, 2, -10, -10},
   };
   // clang-format on
   for (const auto& c : cases) {

@@ -179,11 +179,13 @@ TEST_F(Plots, TrianglesInTheirColoursThenTheFillColourInForce) {
 // need only Pf; a wet density that overflows every depth curve but Pf's; no
 // densities the whole depth plot.
 TEST_F(Plots, WhatCannotBeDrawnIsLeftOutWithAWarning) {
-  const std::string head = " A VALUE THE PLOT NEEDS IS NOT A FINITE NUMBER", k0 = " K  =   0.000000    ",
-                    sv = " Sv =       Infinity", limits = " ===> NOT DRAWN: frictional limits",
+  const std::string head = " A VALUE THE PLOT NEEDS IS NOT A FINITE NUMBER",
+                    positive = " A VALUE THE PLOT NEEDS IS NOT A FINITE POSITIVE NUMBER",
+                    k0 = " K  =   0.000000    ", sv = " Sv =       Infinity",
+                    limits = " ===> NOT DRAWN: frictional limits",
                     curves = " ===> NOT DRAWN: Shmax and Shmin curves";
   const std::tuple<Change, std::size_t, std::vector<Lines>> cases[] = {
-      {[](VarnholtState& s) { s.XK13 = 0.0f; }, 4 + 2, {{head, k0, limits}, {head, k0, curves}}},
+      {[](VarnholtState& s) { s.XK13 = 0.0f; }, 4 + 2, {{positive, k0, limits}, {positive, k0, curves}}},
       {[](VarnholtState& s) { s.SV = INFINITY; }, 2 + 4, {{head, sv, limits, " ===> NOT DRAWN: Sv lines"}}},
       {[](VarnholtState& s) { s.RHOWET = 3e38f; }, 7 + 1, {{head, sv, " ===> NOT DRAWN: Sv curve", curves}}},
       {[](VarnholtState& s) { s.LRHO = false; },

@@ -123,10 +123,15 @@ inline Lines page_lines(const Lines& file, int n) {
   return {};
 }
 
-// Whether the line holds a number that is not one, in any spelling.
+// Whether the line holds a number that is not one, in any spelling. A text
+// drawn on the page may say "Infinity": it is a word there, not a number
+// that PostScript would have to read.
 inline bool has_non_number(const std::string& line) {
   static const std::regex bad("(^|[^a-z])(nan|inf|infinity)([^a-z]|$)", std::regex::icase);
-  return std::regex_search(line, bad);
+  const auto open = line.find('('), close = line.rfind(')');
+  if (open == std::string::npos || close == std::string::npos || close < open)
+    return std::regex_search(line, bad);
+  return std::regex_search(line.substr(0, open), bad) || std::regex_search(line.substr(close + 1), bad);
 }
 
 // Plot files in a fresh directory, each drawing in a file of its own, opened
