@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/utsname.h>
@@ -97,12 +98,22 @@ std::function<CommandResult()> RealPlatform::start_command(const std::string& co
   posix_spawn_file_actions_adddup2(&actions, fd, 1);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  // The signals the unit layer ignores are the command's own again.
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t ignored;
+  sigemptyset(&ignored);
+  sigaddset(&ignored, SIGPIPE);
+  sigaddset(&ignored, SIGXFSZ);
+  posix_spawnattr_setsigdefault(&attributes, &ignored);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
   // The shell replaces itself by the command: one process, not two.
   std::string script = "exec " + command;
   char sh[] = "sh", c[] = "-c";
   char* argv[] = {sh, c, script.data(), nullptr};
   pid_t pid = 0;
-  const int failed = posix_spawn(&pid, "/bin/sh", &actions, nullptr, argv, environ);
+  const int failed = posix_spawn(&pid, "/bin/sh", &actions, &attributes, argv, environ);
+  posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   close(fd);
   if (failed != 0) return [failed] { return not_run(std::strerror(failed)); };

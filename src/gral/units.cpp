@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <ext/stdio_filebuf.h>
 #include <filesystem>
 #include <iostream>
@@ -24,13 +25,88 @@ constexpr std::size_t kFileBuffer = 64 * 1024;
 
 using FdBuf = __gnu_cxx::stdio_filebuf<char>;
 
+// Set when output of a file unit is lost; cleared when the console is bound.
+bool file_output_lost = false;
+
+// The output buffer of a file unit over its descriptor. It keeps the error
+// of the first write that failed: a library buffer forgets why, and a file
+// that could not be written must be reported with the reason. Once output
+// is lost, nothing more is written, so the file ends where the medium ended
+// it.
+class FileOut : public std::streambuf {
+ public:
+  explicit FileOut(int fd) : fd_(fd), buf_(std::make_unique_for_overwrite<char[]>(kFileBuffer)) {
+    setp(buf_.get(), buf_.get() + kFileBuffer);
+  }
+  ~FileOut() override { close(); }
+  FileOut(const FileOut&) = delete;
+  FileOut& operator=(const FileOut&) = delete;
+
+  int error() const { return error_; }
+  // Writes what is pending and closes the descriptor, once; the first error.
+  int close() {
+    if (fd_ < 0) return error_;
+    drain();
+    if (::close(fd_) != 0 && error_ == 0) lost(errno);
+    fd_ = -1;
+    return error_;
+  }
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (!drain()) return traits_type::eof();
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    *pptr() = traits_type::to_char_type(c);
+    pbump(1);
+    return c;
+  }
+  int sync() override { return drain() ? 0 : -1; }
+
+ private:
+  // The buffer is emptied whether its bytes reach the file or not.
+  bool drain() {
+    const char* p = pbase();
+    auto left = static_cast<std::size_t>(pptr() - pbase());
+    setp(buf_.get(), buf_.get() + kFileBuffer);
+    while (left > 0 && error_ == 0) {
+      const ssize_t n = ::write(fd_, p, left);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        lost(n < 0 ? errno : EIO);
+        break;
+      }
+      p += n;
+      left -= static_cast<std::size_t>(n);
+    }
+    return error_ == 0;
+  }
+  void lost(int e) {
+    error_ = e;
+    file_output_lost = true;
+  }
+
+  int fd_;
+  int error_ = 0;
+  std::unique_ptr<char[]> buf_;
+};
+
 struct Unit {
   std::istream* in = nullptr;
   std::ostream* out = nullptr;
   // Owned, for file units.
   std::unique_ptr<std::streambuf> buf;
   std::unique_ptr<std::iostream> stream;
+  FileOut* file_out = nullptr;  // buf again, for a file opened for writing
+  std::string name;
 };
+
+// A console pipe whose reader has gone (SIGPIPE) and a file grown to the
+// size limit (SIGXFSZ) would end the process and lose a plot already drawn;
+// ignored, they are failed writes like any other.
+void ignore_write_signals() {
+  std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
+}
 
 // With descriptor 0, 1 or 2 closed, the next file opened would take its
 // number and the console would read or write that file. A closed one is held
@@ -51,6 +127,7 @@ struct Table {
   std::map<int, Unit> units;
   bool console_failed = false;
   Table() {
+    ignore_write_signals();
     hold_closed_standard_descriptors();
     bind(std::cin, std::cout);
   }
@@ -59,6 +136,7 @@ struct Table {
     units[5].in = &in;
     units[6].out = &out;
     console_failed = false;
+    file_output_lost = false;
   }
   // Pending console output reaches the device; a failure is kept for the
   // run's exit status.
@@ -143,14 +221,16 @@ void bind_standard_console() {
   table().bind(std::cin, std::cout);
 }
 
-void write_record(int unit, std::string_view record) {
+bool write_record(int unit, std::string_view record) {
   auto& units = table().units;
   auto it = units.find(unit);
-  if (it == units.end() || !it->second.out) return;
+  if (it == units.end() || !it->second.out) return true;
   std::ostream& os = *it->second.out;
   os.write(record.data(), static_cast<std::streamsize>(record.size()));
   os.put('\n');
-  if (unit == 6 && !os) table().console_failed = true;
+  if (os) return true;
+  if (unit == 6) table().console_failed = true;
+  return false;
 }
 
 std::optional<std::string> read_record(int unit) {
@@ -181,11 +261,8 @@ bool open_unit(int unit, const std::string& name, std::string_view status, std::
     // that nobody reads is refused rather than waited for.
     int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0 || !blocking(fd)) return false;
-    auto f = std::make_unique<FdBuf>(fd, std::ios::out, kFileBuffer);
-    if (!f->is_open()) {
-      close(fd);
-      return false;
-    }
+    auto f = std::make_unique<FileOut>(fd);
+    u.file_out = f.get();
     u.buf = std::move(f);
     u.stream = std::make_unique<std::iostream>(u.buf.get());
     u.out = u.stream.get();
@@ -204,14 +281,31 @@ bool open_unit(int unit, const std::string& name, std::string_view status, std::
     u.stream = std::make_unique<std::iostream>(u.buf.get());
     u.in = u.stream.get();
   }
+  u.name = path;
   units[unit] = std::move(u);
   return true;
 }
 
-void close_unit(int unit) {
+int close_unit(int unit) {
   auto& units = table().units;
-  if (unit == 5 || unit == 6) return;
-  units.erase(unit);
+  if (unit == 5 || unit == 6) return 0;
+  auto it = units.find(unit);
+  if (it == units.end()) return 0;
+  const int error = it->second.file_out ? it->second.file_out->close() : 0;
+  units.erase(it);
+  return error;
+}
+
+int unit_write_error(int unit) {
+  auto& units = table().units;
+  auto it = units.find(unit);
+  return it != units.end() && it->second.file_out ? it->second.file_out->error() : 0;
+}
+
+std::string unit_file_name(int unit) {
+  auto& units = table().units;
+  auto it = units.find(unit);
+  return it != units.end() ? it->second.name : std::string();
 }
 
 bool unit_is_open(int unit) {
@@ -226,8 +320,8 @@ void flush_units() {
   table().flush_console();
 }
 
-bool console_write_failed() {
-  return table().console_failed;
+bool output_lost() {
+  return table().console_failed || file_output_lost;
 }
 
 void close_file_units() {

@@ -2,6 +2,9 @@
 // command file, 20 colour table, 50 plot file, 99 host-fact files) mapped to
 // streams. Every record written or read by the system passes through here, so
 // tests can bind units 5 and 6 to string streams and run whole dialogues.
+// From the first use of the units on, a console pipe whose reader has gone
+// and a file grown to the size limit make writes fail instead of ending the
+// process by a signal.
 #pragma once
 
 #include <iosfwd>
@@ -17,8 +20,10 @@ void bind_console(std::istream& in, std::ostream& out);
 void bind_standard_console();
 
 // Writes one record and its newline. Writing to a unit that is not open is
-// silently dropped.
-void write_record(int unit, std::string_view record);
+// silently dropped. False once output on the unit has been lost (a failed
+// write or flush, now or before), so a writer sees a failure when it
+// happens at the price of a test.
+bool write_record(int unit, std::string_view record);
 
 // Reads one record without its newline; nullopt at end of input or on a read
 // error. Standard output is flushed before the keyboard is read. A record
@@ -32,14 +37,24 @@ std::optional<std::string> read_record(int unit);
 // without a writer reads as empty, one without a reader is not opened for
 // writing. Returns false when it cannot be opened.
 bool open_unit(int unit, const std::string& name, std::string_view status, std::string_view action);
-void close_unit(int unit);
+// Closes a unit, writing what is pending first. Gives the system's error
+// number of the first failed write, flush or close of the file since it was
+// opened (ENOSPC for a full disk, EFBIG beyond the file-size limit), 0 when
+// every record reached it.
+int close_unit(int unit);
 bool unit_is_open(int unit);
+// That error number while the unit is open, 0 while nothing was lost.
+int unit_write_error(int unit);
+// The name a file unit was opened with; empty for the console and for a
+// unit that is not open.
+std::string unit_file_name(int unit);
 
 // Writes pending output of every unit.
 void flush_units();
-// Whether a console write has failed since units 5 and 6 were bound (a full
-// disk, a closed descriptor): such a run cannot report success.
-bool console_write_failed();
+// Whether output was lost since units 5 and 6 were bound: a console write
+// failed (a full disk, a closed descriptor, a reader that has gone) or a
+// write, flush or close of a file unit. Such a run cannot report success.
+bool output_lost();
 // Closes every file unit (5 and 6 stay bound).
 void close_file_units();
 

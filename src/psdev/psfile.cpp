@@ -2,6 +2,7 @@
 // breaks, and the trailer, whether the run closes the file or ends with it open.
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "gral/cmdfile.h"
@@ -19,14 +20,40 @@
 #include "records/psparam.h"
 #include "records/sio.h"
 
+namespace {
+
+constexpr Stamp kIntplinit{"intplinit  ", " 9.1", "2024-05-29"};
+constexpr Stamp kIntplend{"intplend   ", "10.0", "2024-05-28"};
+
+// The plot file as it was opened, and whether its loss of output was told.
+std::string plot_name;
+bool loss_reported = false;
+
+// A file that cannot be written (a full disk, a file-size limit) is told
+// once, when the loss is first seen; what is drawn after it is lost too.
+void report_lost_output(const Stamp& stamp, int error) {
+  if (loss_reported) return;
+  loss_reported = true;
+  errorhead(stamp);
+  gral::say_err("COULD NOT WRITE PostScript plot FILE");
+  gral::say_err_items({"File name =", plot_name});
+  gral::say_err_items({"Reason =", std::strerror(error)});
+  gral::say_err("===> PLOT FILE INCOMPLETE");
+  errortail00();
+}
+
+}  // namespace
+
 namespace psdev::detail {
 bool has_current_point = false;
 
+// A record costs one test of the unit's state; only a lost one costs more.
 void emit(std::string_view line) {
-  gral::put(psparams_90.IUNPS, line);
+  if (!gral::write_record(psparams_90.IUNPS, line))
+    report_lost_output(kIntplinit, gral::unit_write_error(psparams_90.IUNPS));
 }
 void emit(const gral::Rec& rec) {
-  gral::put(psparams_90.IUNPS, rec);
+  emit(rec.str());
 }
 
 std::string num(float v) {
@@ -48,9 +75,6 @@ void not_drawn(const Stamp& stamp, std::string_view why) {
 namespace {
 
 using psdev::detail::emit;
-
-constexpr Stamp kIntplinit{"intplinit  ", " 9.1", "2024-05-29"};
-constexpr Stamp kIntplend{"intplend   ", "10.0", "2024-05-28"};
 
 constexpr std::int32_t kPlotUnit = 50;
 constexpr const char* kDefaultsFile = "vondt9_ini.txt";
@@ -132,15 +156,19 @@ void write_defaults() {
   std::string name = kDefaultsFile;
   std::int32_t istat = 0;
   opef1(name, "plot init", psparams_90.IUNPS, "unknown", "write", 7, 0, istat);
-  if (istat != 0) {
+  bool saved = istat == 0;
+  if (saved) {
+    const std::string quoted = "'" + gral::trimmed(psparams_90.NAMSIZE(psparams_90.IPAGSIZ)) + "'";
+    gral::put(psparams_90.IUNPS, gral::Rec().X().I(psparams_90.IPAGSIZ, 2).X().A(quoted));
+    gral::put1x(psparams_90.IUNPS, " ");
+    // A full disk shows only when the records leave the buffer.
+    saved = gral::close_unit(psparams_90.IUNPS) == 0;
+  }
+  if (!saved) {
     gral::say_items({"Could not update or create", kDefaultsFile});
     gral::say("=> altered defaults are not saved for next run");
     gral::say("=> Proceeding");
   } else {
-    const std::string quoted = "'" + gral::trimmed(psparams_90.NAMSIZE(psparams_90.IPAGSIZ)) + "'";
-    gral::put(psparams_90.IUNPS, gral::Rec().X().I(psparams_90.IPAGSIZ, 2).X().A(quoted));
-    gral::put1x(psparams_90.IUNPS, " ");
-    gral::close_unit(psparams_90.IUNPS);
     gral::say_items({kDefaultsFile, "updated or created"});
   }
   gral::say_rule(gral::kMenuRule);
@@ -181,8 +209,9 @@ void finish_file() {
   emit("%%Trailer");
   emit(gral::Rec().A("%%Pages:").X().A(page_field(psparams_90.IPAGE, 3)));
   emit("%%EOF");
-  gral::close_unit(psparams_90.IUNPS);
+  const int error = gral::close_unit(psparams_90.IUNPS);
   iocom.LPLTOPEN = false;
+  if (error != 0) report_lost_output(kIntplend, error);
 }
 
 // The closing question only waits: at the end of the keyboard's input it
@@ -241,6 +270,8 @@ void intplinit(std::string& fname, std::int32_t iopt) {
   for (int k = 1; k <= 16; ++k) ps.FONTS(k) = fixed::fit(kFonts[k - 1], 22);
   if (istat != 0) return;
 
+  plot_name = gral::unit_file_name(ps.IUNPS);
+  loss_reported = false;
   // The one record of the plot file being open, for every layer.
   iocom.LPLTOPEN = true;
   gral::run_end_hooks().finish_plot = finish_file;

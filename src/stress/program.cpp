@@ -110,7 +110,7 @@ int run_varnholt_pk() {
     varnholt_pk();
   } catch (const gral::RunEnd& end) {
     gral::flush_units();
-    // Output the user never received is no success.
-    return gral::console_write_failed() ? 1 : end.status;
+    // Output lost, on the console or in a file, is no success.
+    return gral::output_lost() ? 1 : end.status;
   }
 }

@@ -1,8 +1,12 @@
 // Opening named files, and the command files that are opened through it.
 #include <gtest/gtest.h>
+#include <signal.h>
+
+#include <cerrno>
 
 #include "gral/cmdfile.h"
 #include "gral/fileopen.h"
+#include "gral/platform.h"
 #include "gral/prompts.h"
 #include "gral/units.h"
 #include "records/fixedtext.h"
@@ -141,4 +145,29 @@ TEST(Units, RecordsAreBoundedAndOnlyFilesAndPipesOpenWithoutWaiting) {
     gral::close_unit(20);
   }
   EXPECT_TRUE(std::filesystem::is_regular_file("made.txt"));
+}
+
+// A file unit keeps the reason of its first lost write until its closing,
+// and the run knows its output was lost. The signals of a gone reader and of
+// the file-size limit are ignored here, but not by the commands the host
+// runs.
+TEST(Units, FirstWriteErrorKeptUntilTheCloseAndSignalsIgnoredInTheProgramOnly) {
+  TempDir dir;
+  Console c;
+  ASSERT_TRUE(gral::open_unit(50, "kept.txt", "unknown", "write"));
+  EXPECT_TRUE(gral::write_record(50, "kept"));
+  EXPECT_EQ(std::pair(gral::close_unit(50), gral::output_lost()), std::pair(0, false));
+  ASSERT_TRUE(gral::open_unit(50, "/dev/full", "unknown", "write"));
+  EXPECT_TRUE(gral::write_record(50, "in the buffer"));
+  gral::flush_units();
+  EXPECT_EQ(std::pair(gral::unit_write_error(50), gral::write_record(50, "lost")), std::pair(ENOSPC, false));
+  EXPECT_EQ(std::pair(gral::close_unit(50), gral::output_lost()), std::pair(ENOSPC, true));
+  EXPECT_EQ(file_text("kept.txt"), "kept\n");
+
+  struct sigaction pipe_action {};
+  sigaction(SIGPIPE, nullptr, &pipe_action);
+  EXPECT_EQ(pipe_action.sa_handler, SIG_IGN);
+  gral::RealPlatform().run_command("grep SigIgn /proc/self/status", "ignored.txt");
+  const unsigned long ignored = std::stoul(file_text("ignored.txt").substr(7), nullptr, 16);
+  EXPECT_EQ(ignored & ((1ul << (SIGPIPE - 1)) | (1ul << (SIGXFSZ - 1))), 0ul);
 }

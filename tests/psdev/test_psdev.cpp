@@ -2,6 +2,7 @@
 #include <limits>
 #include <optional>
 #include <tuple>
+#include <vector>
 
 #include "gral/angles.h"
 #include "gral/text.h"
@@ -116,6 +117,28 @@ TEST_F(PsDev, PathsStrokedBeforeOtherOutputAndDrawsWithoutAPathBeginAtTheirFirst
                    {"50.50 85.05 moveto", "0.00 0.00 lineto", "stroke"},
                    {"100.00 0.00 moveto", "100.00 0.00 lineto", "50.50 85.05 lineto", "stroke"},
                    {"0.00 0.00 moveto", kFont, " 0.000  0.500  1.000 setrgbcolor", "(a) show"}}));
+}
+
+// A file that cannot be written is reported where the failure is first seen,
+// in the middle of a page, and once: neither the records that follow nor the
+// closing report it again.
+TEST_F(PsDev, PlotFileThatCannotBeWrittenIsReportedOnceWhereTheFailureIsSeen) {
+  start("y\n\n");  // keep the defaults; the frame's pause
+  iocom.LPAUSE = true;
+  std::string name = "/dev/full";
+  intplinit(name, 1);
+  // Some 200 KB of points: the file's buffer fills again and again.
+  std::vector<float> x(10000), y(10000);
+  for (std::size_t i = 0; i < x.size(); ++i) x[i] = float(i % 500), y[i] = float(i / 20);
+  deline(x.data(), y.data(), 10000);
+  const Lines drawing = console_->lines();
+  intplend();
+  EXPECT_TRUE(has_in_order(
+      drawing,
+      {error_frame("intplinit  ", {" COULD NOT WRITE PostScript plot FILE", " File name = /dev/full",
+                                   " Reason = No space left on device", " ===> PLOT FILE INCOMPLETE"})}));
+  EXPECT_EQ(count(console_->lines(), " COULD NOT WRITE PostScript plot FILE"), 1);
+  EXPECT_FALSE(psdev::plot_file_open());
 }
 
 // Each warning names its routine in 11 columns.
