@@ -4,19 +4,23 @@
 # filled regimes, the two Sv lines, one breakout and one fracture line,
 # labelled axes, caption and parameter columns) and stress against depth
 # (Pf, Sv, Shmax and Shmin). The runs alternate; the median wall time of
-# each is reported with the size of the file it wrote.
+# each, timed by bench/time_commands around spawn and wait only, is reported
+# with its fastest and slowest run and the size of the file it wrote.
 #
 # usage: bench/plots_vs_gnuplot.sh [program] [runs]
-#   program  the built executable (default build/src/varnholt_pk)
+#   program  the built executable (default build/src/varnholt_pk); the timer
+#            is taken from the same build (-DVPK_BENCHMARKS=ON)
 #   runs     runs of each (default 15, at least 10)
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 exe="$(realpath "${1:-$root/build/src/varnholt_pk}")"
+timer="$(dirname "$exe")/../bench/time_commands"
 runs="${2:-15}"
 [ "$runs" -ge 10 ] || { echo "at least 10 runs" >&2; exit 2; }
 command -v gnuplot >/dev/null || { echo "gnuplot is not installed (apt-get install gnuplot-nox)" >&2; exit 2; }
 [ -x "$exe" ] || { echo "no program at $exe" >&2; exit 2; }
+[ -x "$timer" ] || { echo "no timer at $timer (configure with -DVPK_BENCHMARKS=ON, build time_commands)" >&2; exit 2; }
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -125,31 +129,16 @@ set ylabel "Depth (m)"
 plot $depth with lines lc rgb "black"
 EOF
 
-# Microseconds of wall time of one command reading the given input.
-us() {
-  local input=$1 t0 t1
-  shift
-  t0=$(date +%s%N)
-  "$@" <"$input" >/dev/null 2>&1
-  t1=$(date +%s%N)
-  echo $(((t1 - t0) / 1000))
-}
-median() { sort -n | awk '{v[NR] = $1} END {m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1000}'; }
-
-: >program.us
-: >gnuplot.us
-for _ in $(seq "$runs"); do
-  rm -f bench.ps vondt9_ini.txt
-  us keyboard.txt "$exe" >>program.us
-  rm -f gnuplot.ps
-  us /dev/null gnuplot plots.gp >>gnuplot.us
-done
+# Every run starts from no plot file and, for the program, no settings file,
+# as a first run does.
+times=$("$timer" "$runs" \
+  -- --remove=bench.ps --remove=vondt9_ini.txt keyboard.txt "$exe" \
+  -- --remove=gnuplot.ps /dev/null gnuplot plots.gp)
+read -r p p_min p_max g g_min g_max <<<"${times//$'\n'/ }"
 
 [ -s bench.ps ] || { echo "the program wrote no plot file" >&2; exit 1; }
 pages() { grep -c '^%%Page:' "$1"; }
-p=$(median <program.us)
-g=$(median <gnuplot.us)
-printf '%-12s %10s %12s %6s\n' "" "median ms" "file bytes" "pages"
-printf '%-12s %10s %12s %6s\n' varnholt_pk "$p" "$(stat -c %s bench.ps)" "$(pages bench.ps)"
-printf '%-12s %10s %12s %6s\n' gnuplot "$g" "$(stat -c %s gnuplot.ps)" "$(pages gnuplot.ps)"
-awk -v p="$p" -v g="$g" 'BEGIN {printf "gnuplot / varnholt_pk = %.1f\n", g / p}'
+printf '%-12s %10s %16s %12s %6s\n' "" "median ms" "fastest-slowest" "file bytes" "pages"
+printf '%-12s %10s %16s %12s %6s\n' varnholt_pk "$p" "$p_min-$p_max" "$(stat -c %s bench.ps)" "$(pages bench.ps)"
+printf '%-12s %10s %16s %12s %6s\n' gnuplot "$g" "$g_min-$g_max" "$(stat -c %s gnuplot.ps)" "$(pages gnuplot.ps)"
+awk -v p="$p" -v g="$g" 'BEGIN {printf "gnuplot / varnholt_pk = %.2f\n", g / p}'
