@@ -198,10 +198,8 @@ void cmaxis11(float xcm1, float ycm1, float xcm2, float ycm2, float angtic, std:
 
   if (!why) {
     const std::int32_t n = static_cast<std::int32_t>(ratio + 0.0001f);
-    const std::int32_t nextra = nasubint <= 1
-                                    ? 0
-                                    : static_cast<std::int32_t>(0.0001f + (ratio - static_cast<float>(n)) *
-                                                                              static_cast<float>(nasubint));
+    const std::int32_t nextra =
+        static_cast<std::int32_t>(0.0001f + (ratio - static_cast<float>(n)) * static_cast<float>(nasubint));
     const std::int32_t ntics = n + 1;
     const float daxtic[2] = {vaxis[0] / ratio, vaxis[1] / ratio};
     const float vtic1[2] = {ticlen * vtic0[0], ticlen * vtic0[1]};

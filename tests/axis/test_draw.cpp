@@ -42,7 +42,7 @@ PageMarks expected_marks(const AxisCase& c) {
   const double walas = 0.5, len = 0.4 * walas, range = double{c.wau2} - c.wau1;
   const double step = c.waud == 0 ? range : range / c.waud < 0 ? -c.waud : c.waud, ratio = range / step;
   const int n = static_cast<int>(ratio + 1e-4), sub = std::max(c.nasubint, 1);
-  const int nextra = static_cast<int>(1e-4 + (ratio - n) * (sub - 1 ? sub : 0));
+  const int nextra = static_cast<int>(1e-4 + (ratio - n) * sub);
   const double dx = (c.x2 - c.x1) / ratio, dy = (c.y2 - c.y1) / ratio;
   const double a = std::atan2(double{c.y2} - c.y1, double{c.x2} - c.x1) + c.angtic * kPi / 180.0;
   const double ux = std::cos(a), uy = std::sin(a);
