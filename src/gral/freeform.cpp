@@ -34,6 +34,12 @@ std::size_t digits(std::string_view s, std::size_t i) {
 
 }  // namespace
 
+bool first_item_within(std::string_view line, std::size_t kept) {
+  std::string_view item;
+  if (!first_item(line, item)) return true;
+  return static_cast<std::size_t>(item.data() - line.data()) + item.size() <= kept;
+}
+
 bool holds_no_value(std::string_view text) {
   for (char c : text)
     if (!is_blank(c)) return false;

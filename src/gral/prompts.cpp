@@ -80,7 +80,8 @@ bool read_value(std::string_view text, float& v) {
 // What one pass got from the input.
 enum class Got { value, unreadable, ask_again };
 
-// The number prompts with a default: the first 20 characters of one line.
+// The number prompts with a default: the first 20 characters of one line;
+// a number that runs past them is not read as what the cut leaves of it.
 template <class T>
 Got from_buffer(T& v, T def) {
   auto line = gral::read_answer(iocom.IUNSTDIN);
@@ -90,6 +91,7 @@ Got from_buffer(T& v, T def) {
     v = def;
     return Got::value;
   }
+  if (!gral::first_item_within(*line, kNumberBuffer)) return Got::unreadable;
   return read_value(buf, v) ? Got::value : Got::unreadable;
 }
 

@@ -8,7 +8,16 @@
 namespace gral {
 namespace {
 int eoi_status = 1;
+
+// An interrupt ends the run at the question it reaches, as the end of input
+// does, with the status that tells which signal it was.
+void end_if_interrupted() {
+  const int signal = interrupt_signal();
+  if (signal == 0) return;
+  put1x(iocom.IUNSTDOUT, "===> INTERRUPTED: RUN ENDED");
+  end_run(128 + signal, true);
 }
+}  // namespace
 
 RunEndHooks& run_end_hooks() {
   static RunEndHooks hooks;
@@ -31,7 +40,9 @@ int end_of_input_status() {
 }
 
 std::optional<std::string> read_answer(int unit) {
+  end_if_interrupted();
   if (auto line = read_record(unit)) return line;
+  end_if_interrupted();
   if (iocom.LCMDOPEN && unit == iocom.IUNCMD) {
     command_file_ran_out();
     return std::nullopt;

@@ -33,7 +33,8 @@ int end_of_input_status();
 // Reads the answer to a question on an input unit. At the end of a command
 // file that did not close itself, the file is closed as by "EXIT COMMAND FILE
 // AND CONTINUE" and nullopt is returned: the question is to be asked again,
-// now from the keyboard. At the end of the keyboard's input the run ends.
+// now from the keyboard. At the end of the keyboard's input the run ends, and
+// so it does after an interrupt, with 128 + the signal as its status.
 std::optional<std::string> read_answer(int unit);
 
 // A read that only waits for Return: any line, or the end of input, ends it.

@@ -1,14 +1,16 @@
 #include "gral/units.h"
 
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
-#include <ext/stdio_filebuf.h>
 #include <filesystem>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <memory>
 
@@ -23,16 +25,75 @@ constexpr std::size_t kRecordKept = 64 * 1024;
 constexpr std::size_t kLineGiveUp = 16 * 1024 * 1024;
 constexpr std::size_t kFileBuffer = 64 * 1024;
 
-using FdBuf = __gnu_cxx::stdio_filebuf<char>;
-
 // Set when output of a file unit is lost; cleared when the console is bound.
 bool file_output_lost = false;
 
+// The interrupt recorded by the handler, and the pipe it writes a byte into
+// so that a read about to wait sees it even when the signal came between
+// its look at the record and its wait.
+volatile std::sig_atomic_t interrupted = 0;
+int wake_read = -1, wake_write = -1;
+constexpr int kInterrupts[] = {SIGINT, SIGTERM, SIGHUP};
+struct sigaction before[std::size(kInterrupts)];
+bool catching = false;
+
+extern "C" void record_interrupt(int sig) {
+  const int saved = errno;
+  if (interrupted == 0) interrupted = sig;
+  if (wake_write >= 0) (void)!::write(wake_write, "!", 1);
+  errno = saved;
+}
+
+// Waits until fd has input, or an interrupt has been recorded.
+void await_input(int fd) {
+  pollfd p[2] = {{fd, POLLIN, 0}, {wake_read, POLLIN, 0}};
+  while (interrupted == 0 && poll(p, wake_read >= 0 ? 2 : 1, -1) < 0 && errno == EINTR) {
+  }
+}
+
+// The input buffer of the keyboard and of file units over their descriptor.
+// A read that would wait gives way to an interrupt: the library's buffers
+// retry an interrupted read and would wait on. A descriptor of the program's
+// own (a file unit) stays non-blocking, so a FIFO whose writer never came
+// ends at once; the keyboard's is shared with the shell and keeps its mode,
+// so it is read only once it has input.
+class FdIn : public std::streambuf {
+ public:
+  FdIn(int fd, bool owned)
+      : fd_(fd), owned_(owned), buf_(std::make_unique_for_overwrite<char[]>(kFileBuffer)) {}
+  ~FdIn() override {
+    if (owned_) ::close(fd_);
+  }
+  FdIn(const FdIn&) = delete;
+  FdIn& operator=(const FdIn&) = delete;
+
+ protected:
+  int_type underflow() override {
+    for (;;) {
+      if (interrupted != 0) return traits_type::eof();
+      if (!owned_) await_input(fd_);
+      if (interrupted != 0) return traits_type::eof();
+      const ssize_t n = ::read(fd_, buf_.get(), kFileBuffer);
+      if (n > 0) {
+        setg(buf_.get(), buf_.get(), buf_.get() + n);
+        return traits_type::to_int_type(*gptr());
+      }
+      if (n == 0 || (errno != EINTR && errno != EAGAIN)) return traits_type::eof();
+      if (errno == EAGAIN) await_input(fd_);
+    }
+  }
+
+ private:
+  int fd_;
+  bool owned_;
+  std::unique_ptr<char[]> buf_;
+};
+
 // The output buffer of a file unit over its descriptor. It keeps the error
-// of the first write that failed: a library buffer forgets why, and a file
-// that could not be written must be reported with the reason. Once output
-// is lost, nothing more is written, so the file ends where the medium ended
-// it.
+// of the first write that failed, and whether that loss was reported: a
+// library buffer forgets why, and a file that could not be written must be
+// reported once, with the reason. Once output is lost, nothing more is
+// written, so the file ends where the medium ended it.
 class FileOut : public std::streambuf {
  public:
   explicit FileOut(int fd) : fd_(fd), buf_(std::make_unique_for_overwrite<char[]>(kFileBuffer)) {
@@ -43,6 +104,12 @@ class FileOut : public std::streambuf {
   FileOut& operator=(const FileOut&) = delete;
 
   int error() const { return error_; }
+  // The error the first time it is asked for after the loss; 0 otherwise.
+  int take_unreported() {
+    if (error_ == 0 || reported_) return 0;
+    reported_ = true;
+    return error_;
+  }
   // Writes what is pending and closes the descriptor, once; the first error.
   int close() {
     if (fd_ < 0) return error_;
@@ -87,8 +154,21 @@ class FileOut : public std::streambuf {
 
   int fd_;
   int error_ = 0;
+  bool reported_ = false;
   std::unique_ptr<char[]> buf_;
 };
+
+// Which file a descriptor reaches, whatever name led to it.
+struct FileId {
+  dev_t dev = 0;
+  ino_t ino = 0;
+  bool operator==(const FileId&) const = default;
+};
+std::optional<FileId> regular_file_id(int fd) {
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return FileId{st.st_dev, st.st_ino};
+}
 
 struct Unit {
   std::istream* in = nullptr;
@@ -96,8 +176,11 @@ struct Unit {
   // Owned, for file units.
   std::unique_ptr<std::streambuf> buf;
   std::unique_ptr<std::iostream> stream;
-  FileOut* file_out = nullptr;  // buf again, for a file opened for writing
+  // buf again, for a file opened for writing; kept after the closing, with
+  // the name, until the unit is opened again, for the loss to be reported.
+  FileOut* file_out = nullptr;
   std::string name;
+  std::optional<FileId> id;  // while open, when it is a regular file
 };
 
 // A console pipe whose reader has gone (SIGPIPE) and a file grown to the
@@ -123,13 +206,20 @@ void hold_closed_standard_descriptors() {
   }
 }
 
+// The keyboard as the process's standard input.
+std::istream& standard_input() {
+  static FdIn buf(0, false);
+  static std::istream in(&buf);
+  return in;
+}
+
 struct Table {
   std::map<int, Unit> units;
   bool console_failed = false;
   Table() {
     ignore_write_signals();
     hold_closed_standard_descriptors();
-    bind(std::cin, std::cout);
+    bind_standard();
   }
   void bind(std::istream& in, std::ostream& out) {
     units.clear();
@@ -137,6 +227,16 @@ struct Table {
     units[6].out = &out;
     console_failed = false;
     file_output_lost = false;
+  }
+  void bind_standard() {
+    bind(standard_input(), std::cout);
+    units[5].id = regular_file_id(0);
+    units[6].id = regular_file_id(1);
+  }
+  bool holds(const FileId& id) const {
+    for (const auto& [n, u] : units)
+      if ((u.in || u.out) && u.id == id) return true;
+    return false;
   }
   // Pending console output reaches the device; a failure is kept for the
   // run's exit status.
@@ -192,8 +292,8 @@ bool blocking(int fd) {
 }
 
 // Opens a file for reading without ever waiting: a FIFO without a writer
-// reads as empty. Only a regular file or a pipe is accepted; a directory or
-// a device is refused as a file that cannot be opened.
+// reads as empty, as the descriptor stays non-blocking. Only a regular file or a pipe is accepted; a
+// directory or a device is refused as a file that cannot be opened.
 int open_for_reading(const std::string& path, bool create) {
   if (create) {
     int made = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
@@ -207,7 +307,6 @@ int open_for_reading(const std::string& path, bool create) {
     close(fd);
     return -1;
   }
-  if (!blocking(fd)) return -1;
   return fd;
 }
 
@@ -218,7 +317,7 @@ void bind_console(std::istream& in, std::ostream& out) {
 }
 void bind_standard_console() {
   hold_closed_standard_descriptors();
-  table().bind(std::cin, std::cout);
+  table().bind_standard();
 }
 
 bool write_record(int unit, std::string_view record) {
@@ -237,7 +336,7 @@ std::optional<std::string> read_record(int unit) {
   auto& units = table().units;
   auto it = units.find(unit);
   if (it == units.end() || !it->second.in) return std::nullopt;
-  if (unit == 5) table().flush_console();
+  if (unit == 5) flush_units();
   return bounded_line(*it->second.in);
 }
 
@@ -246,6 +345,7 @@ bool open_unit(int unit, const std::string& name, std::string_view status, std::
   auto& units = table().units;
   if (unit == 5 || unit == 6) return false;
   close_unit(unit);
+  units.erase(unit);
   std::string st = lower(status), ac = lower(action);
   std::string path = name;
   while (!path.empty() && path.back() == ' ') path.pop_back();
@@ -257,10 +357,13 @@ bool open_unit(int unit, const std::string& name, std::string_view status, std::
   if (st == "new" && exists) return false;
   Unit u;
   if (ac == "write") {
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0 && table().holds({info.st_dev, info.st_ino})) return false;
     // A sequential file written from its start loses what followed. A FIFO
     // that nobody reads is refused rather than waited for.
     int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0 || !blocking(fd)) return false;
+    u.id = regular_file_id(fd);
     auto f = std::make_unique<FileOut>(fd);
     u.file_out = f.get();
     u.buf = std::move(f);
@@ -272,12 +375,8 @@ bool open_unit(int unit, const std::string& name, std::string_view status, std::
     const bool create = ac != "read" && st != "old" && !exists;
     int fd = open_for_reading(path, create);
     if (fd < 0) return false;
-    auto f = std::make_unique<FdBuf>(fd, std::ios::in, kFileBuffer);
-    if (!f->is_open()) {
-      close(fd);
-      return false;
-    }
-    u.buf = std::move(f);
+    u.id = regular_file_id(fd);
+    u.buf = std::make_unique<FdIn>(fd, true);
     u.stream = std::make_unique<std::iostream>(u.buf.get());
     u.in = u.stream.get();
   }
@@ -291,8 +390,16 @@ int close_unit(int unit) {
   if (unit == 5 || unit == 6) return 0;
   auto it = units.find(unit);
   if (it == units.end()) return 0;
-  const int error = it->second.file_out ? it->second.file_out->close() : 0;
-  units.erase(it);
+  Unit& u = it->second;
+  if (!u.file_out) {
+    units.erase(it);
+    return 0;
+  }
+  const int error = u.file_out->close();
+  u.in = nullptr;
+  u.out = nullptr;
+  u.stream.reset();
+  u.id.reset();
   return error;
 }
 
@@ -302,10 +409,13 @@ int unit_write_error(int unit) {
   return it != units.end() && it->second.file_out ? it->second.file_out->error() : 0;
 }
 
-std::string unit_file_name(int unit) {
+std::optional<LostOutput> unreported_loss(int unit) {
   auto& units = table().units;
   auto it = units.find(unit);
-  return it != units.end() ? it->second.name : std::string();
+  if (it == units.end() || !it->second.file_out) return std::nullopt;
+  const int error = it->second.file_out->take_unreported();
+  if (error == 0) return std::nullopt;
+  return LostOutput{it->second.name, error};
 }
 
 bool unit_is_open(int unit) {
@@ -324,6 +434,10 @@ bool output_lost() {
   return table().console_failed || file_output_lost;
 }
 
+void note_lost_output() {
+  file_output_lost = true;
+}
+
 void close_file_units() {
   auto& units = table().units;
   for (auto it = units.begin(); it != units.end();) {
@@ -334,6 +448,40 @@ void close_file_units() {
     }
   }
   flush_units();
+}
+
+void catch_interrupts() {
+  if (wake_read < 0) {
+    int ends[2];
+    if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) == 0) {
+      wake_read = ends[0];
+      wake_write = ends[1];
+    }
+  }
+  // What an earlier run's interrupt left in the pipe would wake every wait.
+  char drained[64];
+  while (wake_read >= 0 && ::read(wake_read, drained, sizeof drained) > 0) {
+  }
+  interrupted = 0;
+  struct sigaction action {};
+  action.sa_handler = record_interrupt;
+  sigemptyset(&action.sa_mask);
+  // Writes and waits for a command go on; a read about to wait looks at
+  // the pipe as well.
+  action.sa_flags = SA_RESTART;
+  for (std::size_t k = 0; k < std::size(kInterrupts); ++k)
+    sigaction(kInterrupts[k], &action, catching ? nullptr : &before[k]);
+  catching = true;
+}
+
+void release_interrupts() {
+  if (!catching) return;
+  for (std::size_t k = 0; k < std::size(kInterrupts); ++k) sigaction(kInterrupts[k], &before[k], nullptr);
+  catching = false;
+}
+
+int interrupt_signal() {
+  return interrupted;
 }
 
 }  // namespace gral

@@ -26,8 +26,10 @@ void bind_standard_console();
 bool write_record(int unit, std::string_view record);
 
 // Reads one record without its newline; nullopt at end of input or on a read
-// error. Standard output is flushed before the keyboard is read. A record
-// keeps at most 64 KiB; the rest of its line is skipped.
+// error, and at once after an interrupt. Standard output and every file
+// being written are flushed before the keyboard is read, so the question is
+// on the screen and a viewer shows what is drawn while the program waits. A
+// record keeps at most 64 KiB; the rest of its line is skipped.
 std::optional<std::string> read_record(int unit);
 
 // Opens a sequential text file on a unit. status: "old", "new", "unknown",
@@ -35,7 +37,10 @@ std::optional<std::string> read_record(int unit);
 // missing file created first unless the status is "old". A file opened for
 // reading must be a regular file or a pipe. Opening never waits: a FIFO
 // without a writer reads as empty, one without a reader is not opened for
-// writing. Returns false when it cannot be opened.
+// writing. A file that the run holds open (the command file being
+// replayed, a console redirected to a file), reached by any name, is not
+// opened for writing: it would be cut short under the reader. Returns false
+// when it cannot be opened.
 bool open_unit(int unit, const std::string& name, std::string_view status, std::string_view action);
 // Closes a unit, writing what is pending first. Gives the system's error
 // number of the first failed write, flush or close of the file since it was
@@ -43,11 +48,20 @@ bool open_unit(int unit, const std::string& name, std::string_view status, std::
 // every record reached it.
 int close_unit(int unit);
 bool unit_is_open(int unit);
-// That error number while the unit is open, 0 while nothing was lost.
+// That error number, also once the unit is closed, until it is opened
+// again; 0 while nothing was lost.
 int unit_write_error(int unit);
-// The name a file unit was opened with; empty for the console and for a
-// unit that is not open.
-std::string unit_file_name(int unit);
+
+// A file whose output was lost: its name as opened and that error number.
+struct LostOutput {
+  std::string name;
+  int error = 0;
+};
+// The loss of a file unit's output, once: the first call after the loss
+// (while the unit is open or after its closing) gives it, later ones give
+// nullopt until the unit is opened again. A loss is reported once however
+// many records it costs.
+std::optional<LostOutput> unreported_loss(int unit);
 
 // Writes pending output of every unit.
 void flush_units();
@@ -55,7 +69,19 @@ void flush_units();
 // failed (a full disk, a closed descriptor, a reader that has gone) or a
 // write, flush or close of a file unit. Such a run cannot report success.
 bool output_lost();
+// Counts the run's output as lost when a file it had to write could not even
+// be created.
+void note_lost_output();
 // Closes every file unit (5 and 6 stay bound).
 void close_file_units();
+
+// SIGINT, SIGTERM and SIGHUP, from here on, are recorded instead of ending
+// the process: a read waiting for input returns at once as at its end, and
+// the caller ends the run at its next question, with the plot file finished.
+// Until release_interrupts, which puts back what was there before.
+void catch_interrupts();
+void release_interrupts();
+// The first of those signals since catch_interrupts; 0 while none came.
+int interrupt_signal();
 
 }  // namespace gral

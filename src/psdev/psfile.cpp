@@ -25,19 +25,15 @@ namespace {
 constexpr Stamp kIntplinit{"intplinit  ", " 9.1", "2024-05-29"};
 constexpr Stamp kIntplend{"intplend   ", "10.0", "2024-05-28"};
 
-// The plot file as it was opened, and whether its loss of output was told.
-std::string plot_name;
-bool loss_reported = false;
-
 // A file that cannot be written (a full disk, a file-size limit) is told
 // once, when the loss is first seen; what is drawn after it is lost too.
-void report_lost_output(const Stamp& stamp, int error) {
-  if (loss_reported) return;
-  loss_reported = true;
+void report_lost_output(const Stamp& stamp) {
+  const auto loss = gral::unreported_loss(psparams_90.IUNPS);
+  if (!loss) return;
   errorhead(stamp);
   gral::say_err("COULD NOT WRITE PostScript plot FILE");
-  gral::say_err_items({"File name =", plot_name});
-  gral::say_err_items({"Reason =", std::strerror(error)});
+  gral::say_err_items({"File name =", loss->name});
+  gral::say_err_items({"Reason =", std::strerror(loss->error)});
   gral::say_err("===> PLOT FILE INCOMPLETE");
   errortail00();
 }
@@ -49,8 +45,7 @@ bool has_current_point = false;
 
 // A record costs one test of the unit's state; only a lost one costs more.
 void emit(std::string_view line) {
-  if (!gral::write_record(psparams_90.IUNPS, line))
-    report_lost_output(kIntplinit, gral::unit_write_error(psparams_90.IUNPS));
+  if (!gral::write_record(psparams_90.IUNPS, line)) report_lost_output(kIntplinit);
 }
 void emit(const gral::Rec& rec) {
   emit(rec.str());
@@ -165,6 +160,8 @@ void write_defaults() {
     saved = gral::close_unit(psparams_90.IUNPS) == 0;
   }
   if (!saved) {
+    // Not created is as lost as not written: no run that loses it succeeds.
+    gral::note_lost_output();
     gral::say_items({"Could not update or create", kDefaultsFile});
     gral::say("=> altered defaults are not saved for next run");
     gral::say("=> Proceeding");
@@ -209,9 +206,9 @@ void finish_file() {
   emit("%%Trailer");
   emit(gral::Rec().A("%%Pages:").X().A(page_field(psparams_90.IPAGE, 3)));
   emit("%%EOF");
-  const int error = gral::close_unit(psparams_90.IUNPS);
+  gral::close_unit(psparams_90.IUNPS);
   iocom.LPLTOPEN = false;
-  if (error != 0) report_lost_output(kIntplend, error);
+  report_lost_output(kIntplend);
 }
 
 // The closing question only waits: at the end of the keyboard's input it
@@ -270,8 +267,6 @@ void intplinit(std::string& fname, std::int32_t iopt) {
   for (int k = 1; k <= 16; ++k) ps.FONTS(k) = fixed::fit(kFonts[k - 1], 22);
   if (istat != 0) return;
 
-  plot_name = gral::unit_file_name(ps.IUNPS);
-  loss_reported = false;
   // The one record of the plot file being open, for every layer.
   iocom.LPLTOPEN = true;
   gral::run_end_hooks().finish_plot = finish_file;

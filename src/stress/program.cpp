@@ -106,11 +106,17 @@ void varnholt_pk() {
 int run_varnholt_pk() {
   gral::run_end_hooks().trailer = progtail2;
   gral::set_end_of_input_status(1);
+  gral::catch_interrupts();
+  int status = 0;
   try {
     varnholt_pk();
   } catch (const gral::RunEnd& end) {
     gral::flush_units();
     // Output lost, on the console or in a file, is no success.
-    return gral::output_lost() ? 1 : end.status;
+    status = gral::output_lost() ? 1 : end.status;
   }
+  // However the run ended, an interrupt during it tells which signal came.
+  if (const int signal = gral::interrupt_signal(); signal != 0) status = 128 + signal;
+  gral::release_interrupts();
+  return status;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "session.h"
+#include "support/plotfiles.h"
 
 namespace {
 
@@ -47,6 +48,26 @@ TEST(CommandFile, AnswersQuestionsThenHandsBackOrQuits) {
     EXPECT_EQ(s.status, 0);
     EXPECT_TRUE(testing_support::has_in_order(s.lines, blocks));
   }
+}
+
+// A plot file opened on the command file being replayed, by another name of
+// it, would cut short the answers still to come: refused as a file that
+// cannot be opened, and the file in use is left as it was.
+TEST(CommandFile, PlotFileOnTheCommandFileInUseIsRefused) {
+  testing_support::TempDir dir;
+  const std::string answers = "100\n\n./same.cmd\nlink.cmd\ns.ps\n9999\n";
+  std::filesystem::create_symlink(dir.file("same.cmd", answers), "link.cmd");
+  // The keyboard answers each warning's pause and its retry question.
+  auto s = dialogue::run("\n5000\n5001\nsame.cmd\n\n1\n\n1\n");
+  EXPECT_EQ(s.status, 0);
+  EXPECT_EQ(testing_support::file_text("same.cmd"), answers);
+  const auto refused = [](const std::string& name) {
+    return Lines{" COULD NOT OPEN PostScript plot FILE", " File name = " + fixed::fit(name, 250),
+                 " for unit =   50", " ===> RETRYING TO OPEN THE FILE"};
+  };
+  EXPECT_TRUE(testing_support::has_in_order(
+      s.lines, {refused("./same.cmd"), refused("link.cmd"), {" New value = " + fixed::fit("s.ps", 250)}}));
+  testing_support::expect_renders("s.ps");
 }
 
 }  // namespace

@@ -40,13 +40,13 @@ class WriteFailures : public PlotFileTest {};
 
 TEST_F(WriteFailures, PlotFileOnAFullDeviceOrBeyondTheFileSizeLimit) {
   expect_reported_once(run_program(drawing_both_plots("/dev/full", "\n")),
-                       not_written("intplend   ", "/dev/full", "No space left on device"));
+                       not_written("intplinit  ", "/dev/full", "No space left on device"));
   // The console goes to a pipe, so the limit hits the plot file only: the
   // file is written up to the limit, cut in the middle of a line (and so
   // named without .ps: it need not render).
   constexpr long kLimit = 20000;
   expect_reported_once(run_program(drawing_both_plots("cut_plot", "\n"), kPipe, "keyboard.txt", kLimit),
-                       not_written("intplend   ", "cut_plot", "File too large"));
+                       not_written("intplinit  ", "cut_plot", "File too large"));
   EXPECT_EQ(std::filesystem::file_size("cut_plot"), kLimit);
   EXPECT_EQ(file_lines("cut_plot").at(0), "%!");
 }
@@ -63,17 +63,27 @@ TEST_F(WriteFailures, ConsoleWhoseReaderHasGoneLeavesThePlotComplete) {
   EXPECT_EQ(count(plot, "%%Page:   2   2"), 1);
 }
 
-// The page format cannot be saved for the next run: said as when the
-// defaults file cannot be opened, and the run's output is incomplete.
-TEST_F(WriteFailures, DefaultsFileThatCannotBeWritten) {
-  std::filesystem::create_symlink("/dev/full", "vondt9_ini.txt");
-  const auto s = dialogue::run("\n10\n\nf.ps\n20\n\n9999\n");
-  EXPECT_EQ(s.status, 1);
-  EXPECT_TRUE(has_in_order(
-      s.lines, {{" updating or creating vondt9_ini.txt", " Could not update or create vondt9_ini.txt",
-                 " => altered defaults are not saved for next run", " => Proceeding"},
-                {" The PostScript plot file is closed"}}));
-  EXPECT_EQ(count(s.lines, " vondt9_ini.txt updated or created"), 0);
+// The page format cannot be saved for the next run, whether the defaults
+// file cannot be written (a link to a full device) or not even created (a
+// directory of that name): said as when it cannot be opened, and the run's
+// output is incomplete.
+TEST_F(WriteFailures, DefaultsFileThatCannotBeSaved) {
+  for (const bool created : {true, false}) {
+    if (created) {
+      std::filesystem::create_symlink("/dev/full", "vondt9_ini.txt");
+    } else {
+      std::filesystem::create_directory("vondt9_ini.txt");
+    }
+    // One that cannot be opened asks whether to resume first.
+    const auto s = dialogue::run(std::string("\n10\n\n") + (created ? "" : "\n") + "f.ps\n20\n\n9999\n");
+    EXPECT_EQ(s.status, 1) << created;
+    EXPECT_TRUE(has_in_order(s.lines, {{" updating or creating vondt9_ini.txt"},
+                                       {" Could not update or create vondt9_ini.txt",
+                                        " => altered defaults are not saved for next run", " => Proceeding"},
+                                       {" The PostScript plot file is closed"}}));
+    EXPECT_EQ(count(s.lines, " vondt9_ini.txt updated or created"), 0);
+    std::filesystem::remove("vondt9_ini.txt");
+  }
 }
 
 }  // namespace

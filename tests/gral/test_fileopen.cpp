@@ -1,8 +1,13 @@
 // Opening named files, and the command files that are opened through it.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 #include "gral/cmdfile.h"
 #include "gral/fileopen.h"
@@ -170,4 +175,31 @@ TEST(Units, FirstWriteErrorKeptUntilTheCloseAndSignalsIgnoredInTheProgramOnly) {
   gral::RealPlatform().run_command("grep SigIgn /proc/self/status", "ignored.txt");
   const unsigned long ignored = std::stoul(file_text("ignored.txt").substr(7), nullptr, 16);
   EXPECT_EQ(ignored & ((1ul << (SIGPIPE - 1)) | (1ul << (SIGXFSZ - 1))), 0ul);
+}
+
+// An interrupt ends a read that waits, here on a command file whose writer
+// is slow, at once and for every later read; the signal is kept until the
+// next catch. A read that has its line gives it first.
+TEST(Units, AnInterruptEndsAWaitingReadAtOnce) {
+  TempDir dir;
+  ASSERT_EQ(mkfifo("slow.cmd", 0600), 0);
+  ASSERT_TRUE(gral::open_unit(15, "slow.cmd", "old", "read"));
+  const int writer = open("slow.cmd", O_WRONLY);
+  ASSERT_EQ(write(writer, "first\n", 6), 6);
+  gral::catch_interrupts();
+  EXPECT_EQ(gral::read_record(15), "first");
+  std::thread later([] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    kill(getpid(), SIGTERM);
+  });
+  EXPECT_EQ(gral::read_record(15), std::nullopt);
+  later.join();
+  EXPECT_EQ(std::pair(gral::read_record(15), gral::interrupt_signal()),
+            std::pair(std::optional<std::string>(), SIGTERM));
+  gral::release_interrupts();
+  gral::catch_interrupts();
+  EXPECT_EQ(gral::interrupt_signal(), 0);
+  gral::release_interrupts();
+  close(writer);
+  gral::close_unit(15);
 }
