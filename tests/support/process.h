@@ -1,14 +1,19 @@
 // Runs the built program as a process of its own, for what only a process
 // shows: its exit status, its standard error, a console that cannot be
-// written, a file-size limit, and how much memory it took.
+// written, a file-size limit, how much memory it took, and what it shows
+// while it waits at a keyboard that stays open.
 #pragma once
 
+#include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -87,5 +92,148 @@ inline long peak_child_mib() {
   getrusage(RUSAGE_CHILDREN, &u);
   return u.ru_maxrss / 1024;
 }
+
+// How an interactive run ended: by itself with an exit code, or killed by a
+// signal (an exit with code 130 is not a death by SIGINT).
+struct ProcessEnd {
+  bool exited = false;
+  int code = -1;    // when exited
+  int signal = 0;   // when not; SIGKILL when finish() had to stop it
+  std::string out;  // all it wrote on standard output
+  std::string err;  // on standard error (err.txt)
+};
+
+// The program run in the current directory as a person at a keyboard runs
+// it: the test writes each line only after the question has been read off
+// the console pipe, so a prompt left in a buffer while the program waits is
+// a wait that times out, not a test that hangs. The program is exec'ed
+// directly, so signal() reaches the program itself; it starts with the
+// signals at their defaults and unblocked, whatever the test process does.
+class Interactive {
+ public:
+  using ms = std::chrono::milliseconds;
+
+  Interactive() {
+    // A keyboard whose program has gone is a failed write, not the test's death.
+    ::signal(SIGPIPE, SIG_IGN);
+    int in[2], out[2];
+    if (pipe2(in, O_CLOEXEC) != 0) return;
+    if (pipe2(out, O_CLOEXEC) != 0) {
+      close(in[0]), close(in[1]);
+      return;
+    }
+    sigset_t set;
+    sigemptyset(&set);
+    for (int s : {SIGPIPE, SIGXFSZ, SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&set, s);
+    pid_ = fork();
+    if (pid_ == 0) {
+      for (int s : {SIGPIPE, SIGXFSZ, SIGINT, SIGTERM, SIGHUP, SIGQUIT}) ::signal(s, SIG_DFL);
+      sigprocmask(SIG_UNBLOCK, &set, nullptr);
+      const int err = open("err.txt", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+      if (err < 0 || dup2(in[0], 0) < 0 || dup2(out[1], 1) < 0 || dup2(err, 2) < 0) _exit(126);
+      execl(VPK_PROGRAM, VPK_PROGRAM, static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    close(in[0]), close(out[1]);
+    keyboard_ = in[1], console_ = out[0];
+    if (pid_ < 0) close_keyboard();
+  }
+  ~Interactive() {
+    if (pid_ > 0) kill(pid_, SIGKILL), reap();
+    close_keyboard();
+    if (console_ >= 0) close(console_);
+  }
+  Interactive(const Interactive&) = delete;
+  Interactive& operator=(const Interactive&) = delete;
+
+  // Reads until `text` has arrived after the end of the text last waited
+  // for; false at the timeout or the end of the output.
+  bool wait_for(const std::string& text, ms timeout = ms(5000)) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    std::size_t at;
+    while ((at = out_.find(text, seen_)) == std::string::npos)
+      if (!read_some(deadline)) return false;
+    seen_ = at + text.size();
+    return true;
+  }
+  // All read so far.
+  const std::string& output() const { return out_; }
+
+  // False when the program does not take the line within the timeout.
+  bool type(const std::string& line, ms timeout = ms(5000)) {
+    const std::string l = line + "\n";
+    for (std::size_t done = 0; done < l.size();) {
+      pollfd p{keyboard_, POLLOUT, 0};
+      const int ready = keyboard_ < 0 ? -1 : poll(&p, 1, static_cast<int>(timeout.count()));
+      if (ready < 0 && errno == EINTR) continue;
+      if (ready <= 0) return false;
+      const ssize_t n = write(keyboard_, l.data() + done, l.size() - done);
+      if (n < 0 && errno != EINTR && errno != EAGAIN) return false;
+      if (n > 0) done += static_cast<std::size_t>(n);
+    }
+    return true;
+  }
+  bool signal(int sig) { return pid_ > 0 && kill(pid_, sig) == 0; }
+  void close_keyboard() {
+    if (keyboard_ >= 0) close(keyboard_), keyboard_ = -1;
+  }
+
+  // Closes the keyboard, reads the output to its end and waits for the
+  // program, killing it when it has not ended within the timeout.
+  ProcessEnd finish(ms timeout = ms(5000)) {
+    close_keyboard();
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (read_some(deadline)) {
+    }
+    ProcessEnd r;
+    if (pid_ <= 0) return r;
+    int raw = 0;
+    pid_t got;
+    while ((got = waitpid(pid_, &raw, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline)
+      usleep(10000);
+    if (got == 0) kill(pid_, SIGKILL), raw = reap();
+    pid_ = -1;
+    while (read_some(std::chrono::steady_clock::now())) {
+    }
+    r.exited = WIFEXITED(raw);
+    r.code = r.exited ? WEXITSTATUS(raw) : -1;
+    r.signal = WIFSIGNALED(raw) ? WTERMSIG(raw) : 0;
+    r.out = out_;
+    r.err = file_text("err.txt");
+    return r;
+  }
+
+ private:
+  // One read of what has arrived by the deadline; false at the deadline or
+  // the end of the output.
+  bool read_some(std::chrono::steady_clock::time_point deadline) {
+    if (console_ < 0) return false;
+    for (;;) {
+      const auto left = std::chrono::duration_cast<ms>(deadline - std::chrono::steady_clock::now());
+      pollfd p{console_, POLLIN, 0};
+      const int ready = poll(&p, 1, static_cast<int>(std::max<long>(left.count(), 0)));
+      if (ready < 0 && errno == EINTR) continue;
+      if (ready <= 0) return false;
+      char chunk[4096];
+      const ssize_t n = read(console_, chunk, sizeof chunk);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return false;
+      out_.append(chunk, static_cast<std::size_t>(n));
+      return true;
+    }
+  }
+  int reap() {
+    int raw = 0;
+    while (waitpid(pid_, &raw, 0) < 0 && errno == EINTR) {
+    }
+    pid_ = -1;
+    return raw;
+  }
+
+  pid_t pid_ = -1;
+  int keyboard_ = -1, console_ = -1;
+  std::string out_;
+  std::size_t seen_ = 0;
+};
 
 }  // namespace testing_support
