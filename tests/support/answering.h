@@ -2,13 +2,16 @@
 // knows what to type next but not which answers the program will refuse:
 // a pause gets Return, a refused or unreadable answer is followed by Return
 // (the default, asked again), the error questions are answered so that the
-// run goes on, and every other question takes the next planned answer.
+// run goes on, and every other question takes the next planned answer. A
+// planned answer is taken when the program echoes it as the new value of a
+// question other than a menu's choice; a refused one never is.
 #pragma once
 
 #include <deque>
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <vector>
 
 #include "gral/runend.h"
 #include "gral/units.h"
@@ -28,6 +31,8 @@ class AnsweringKeyboard : public std::streambuf {
   // The screen's last lines, for a failure's message.
   std::string tail() const { return seen_; }
   bool all_answered() const { return planned_.empty(); }
+  // Whether the i-th planned answer was taken.
+  bool taken(std::size_t i) const { return i < taken_.size() && taken_[i]; }
 
  protected:
   int_type underflow() override {
@@ -36,6 +41,8 @@ class AnsweringKeyboard : public std::streambuf {
     screen_.str("");
     seen_ = (seen_.size() > 4000 ? seen_.substr(seen_.size() - 4000) : seen_) + fresh + "[read]\n";
     const auto shows = [&](const char* text) { return fresh.find(text) != std::string::npos; };
+    if (echo_due_) taken_.back() = shows(" New value =");
+    echo_due_ = false;
     if (shows(" outside [") || shows(" ==> RETRYING")) refused_ = true;
     if (shows("WARNING ") || shows("ERROR ")) framed_ = true;
     const auto enter = fresh.rfind("\n Enter ");
@@ -57,9 +64,15 @@ class AnsweringKeyboard : public std::streambuf {
       // question without one passes over the empty line and reads again.
       answer = fresh.empty() ? "99" : "";
     } else if (!planned_.empty() && (planned_.front() != kToMainMenu || planned_.size() > 1)) {
-      if (planned_.front() == kToMainMenu) planned_.pop_front();
+      if (planned_.front() == kToMainMenu) {
+        planned_.pop_front();
+        taken_.push_back(false);
+      }
       answer = planned_.front();
       planned_.pop_front();
+      taken_.push_back(false);
+      // A menu's choice, asked without a range, stores no value.
+      echo_due_ = question != " Enter your choice" || fresh.find("\n inside  [", enter) != std::string::npos;
       asked_ = question;
       framed_ = false;
     } else {
@@ -78,7 +91,8 @@ class AnsweringKeyboard : public std::streambuf {
   std::deque<std::string> planned_;
   std::ostringstream& screen_;
   std::string line_, seen_, asked_;
-  bool refused_ = false, framed_ = false;
+  std::vector<bool> taken_;
+  bool refused_ = false, framed_ = false, echo_due_ = false;
 };
 
 // The whole program on such a keyboard; the first planned answer is the
