@@ -35,36 +35,37 @@ void store(std::string& out, std::string_view value, std::size_t own) {
   out = fixed::fit(value, out.empty() ? own : out.size());
 }
 
-// A host fact read back from a file that a shell command writes. The command
-// as shown names the file in its redirection; the program itself creates the
-// file and hands it to the command run without the redirection.
+// A host fact read back from a file that a shell command writes. The program
+// itself creates the file, at the first free number from the query's name on,
+// and hands it to the command run without its redirection; the command as
+// shown redirects to the file actually used.
 struct Query {
   Stamp stamp;
   std::string_view what;  // as the warnings name it
-  std::string_view file;
-  std::string_view command;
+  std::string_view file;  // the first name tried
   std::string_view run;
+  std::string_view redirect;
   std::size_t command_len;
   std::size_t record_len;
   std::string_view fallback;
 };
 
-constexpr Query kCpuQuery{kHardinfo,
-                          "CPU INFO",
-                          "cpu_info_tmp_001.txt",
-                          "sed -n '/name/{s/.*: //p;q}' /proc/cpuinfo>cpu_info_tmp_001.txt",
-                          "sed -n '/name/{s/.*: //p;q}' /proc/cpuinfo",
-                          65,
-                          50,
-                          "unknown"};
-constexpr Query kVersionQuery{kOsversion,
-                              "SYSTEM VERSION",
-                              "sys_version_tmp_001.txt",
-                              "uname -r > sys_version_tmp_001.txt",
-                              "uname -r",
-                              60,
-                              8,
-                              "Linux"};
+constexpr Query kCpuQuery{.stamp = kHardinfo,
+                          .what = "CPU INFO",
+                          .file = "cpu_info_tmp_001.txt",
+                          .run = "sed -n '/name/{s/.*: //p;q}' /proc/cpuinfo",
+                          .redirect = ">",
+                          .command_len = 65,
+                          .record_len = 50,
+                          .fallback = "unknown"};
+constexpr Query kVersionQuery{.stamp = kOsversion,
+                              .what = "SYSTEM VERSION",
+                              .file = "sys_version_tmp_001.txt",
+                              .run = "uname -r",
+                              .redirect = " > ",
+                              .command_len = 60,
+                              .record_len = 8,
+                              .fallback = "Linux"};
 
 // Commands started ahead of the routine that reads their file.
 std::function<gral::CommandResult()> started[2];
@@ -92,11 +93,12 @@ void int_detail(int u, std::string_view label, std::int32_t value) {
   gral::put(u, gral::Rec().X().A(label).X().I(value, 6));
 }
 
-void warn(const Query& q, const Warning& w, const std::string& command, const gral::CommandResult& r) {
+void warn(const Query& q, const Warning& w, const std::string& file, const std::string& command,
+          const gral::CommandResult& r) {
   int u = iocom.IUNERROUT;
   warninghead(q.stamp);
   gral::put1x(u, w.message);
-  text_detail(u, "filename =", fixed::fit(q.file, kFileLen));
+  text_detail(u, "filename =", fixed::fit(file, kFileLen));
   if (w.details == Details::file) {
     text_detail(u, "status   =", "unknown");
     int_detail(u, "unit     =", kUnit);
@@ -117,16 +119,16 @@ void warn(const Query& q, const Warning& w, const std::string& command, const gr
 // could be opened, whether or not it held a record.
 std::optional<std::string> query_record(const Query& q) {
   const std::string what(q.what);
-  std::string command = fixed::fit(q.command, q.command_len);
   if (!slot(q)) start(q);
-  gral::CommandResult r = std::exchange(slot(q), nullptr)();
+  const gral::CommandResult r = std::exchange(slot(q), nullptr)();
+  const std::string& file = r.file;
+  std::string command = fixed::fit(std::string(q.run) + std::string(q.redirect) + file, q.command_len);
   if (r.cmdstat != 0) {
-    warn(q, {"COULD NOT DETERMINE " + what, Details::command, true}, command, r);
+    warn(q, {"COULD NOT DETERMINE " + what, Details::command, true}, file, command, r);
     return std::nullopt;
   }
-  const std::string file(q.file);
   if (!gral::open_unit(kUnit, file, "unknown", "")) {
-    warn(q, {"COULD NOT OPEN " + what + " FILE", Details::file, true}, command, r);
+    warn(q, {"COULD NOT OPEN " + what + " FILE", Details::file, true}, file, command, r);
     return std::nullopt;
   }
   std::optional<std::string> record;
@@ -134,13 +136,14 @@ std::optional<std::string> query_record(const Query& q) {
     record = fixed::fit(*line, q.record_len);
   } else {
     // The command ran but wrote nothing (the fact is missing on this host).
-    warn(q, {"COULD NOT READ " + what + " FILE", Details::file, true}, command, r);
+    warn(q, {"COULD NOT READ " + what + " FILE", Details::file, true}, file, command, r);
   }
   gral::close_unit(kUnit);
 
   command = fixed::fit("rm " + file, q.command_len);
   gral::CommandResult rm = gral::platform().remove_file(file);
-  if (rm.cmdstat != 0) warn(q, {"COULD NOT REMOVE " + what + " FILE", Details::command, false}, command, rm);
+  if (rm.cmdstat != 0)
+    warn(q, {"COULD NOT REMOVE " + what + " FILE", Details::command, false}, file, command, rm);
   return record;
 }
 

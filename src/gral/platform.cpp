@@ -29,33 +29,47 @@ RealPlatform& real() {
 
 Platform* current = nullptr;
 
-CommandResult not_run(const std::string& why) {
-  return {-1, 1, why};
+CommandResult not_run(const std::string& why, const std::string& file) {
+  return {-1, 1, why, file};
 }
 
+constexpr int kLastNumber = 999;
+
 // The file a command's output goes to, created by the program itself so that
-// it is never reached through a link: a regular file standing at the name is
-// removed first, anything else there is left as it is and refused. Creating
-// with O_EXCL | O_NOFOLLOW also refuses whatever appears at the name between
-// the look and the creation.
-int create_output(const std::string& path, std::string& why) {
-  struct stat st {};
-  if (lstat(path.c_str(), &st) == 0) {
-    if (!S_ISREG(st.st_mode)) {
-      why = path + " is not a regular file: left as it is";
-      return -1;
-    }
-    if (unlink(path.c_str()) != 0 && errno != ENOENT) {
+// it is never reached through a link. Each name is claimed with O_EXCL, so two
+// runs never both take one; a regular file already there belongs to another
+// run or was left by one, and is not touched: the next number is tried.
+// Anything else there is left as it is and refused. On return, path is the
+// name claimed or the last one tried.
+int create_output(std::string& path, std::string& why) {
+  const std::size_t last_digit = path.find_last_of("0123456789");
+  std::size_t end = last_digit == std::string::npos ? 0 : last_digit + 1, begin = end;
+  while (begin > 0 && path[begin - 1] >= '0' && path[begin - 1] <= '9') --begin;
+  const std::size_t width = end - begin;
+  // A name without a number of one to three digits has no other to try.
+  int number = width == 0 || width > 3 ? kLastNumber : std::stoi(path.substr(begin, width));
+  for (;;) {
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0) return fd;
+    if (errno != EEXIST) {
       why = std::strerror(errno);
       return -1;
     }
-  } else if (errno != ENOENT) {
-    why = std::strerror(errno);
-    return -1;
+    // An entry that is gone by now was another run's file, removed when done.
+    struct stat st {};
+    if (lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+      why = path + " is not a regular file: left as it is";
+      return -1;
+    }
+    if (number >= kLastNumber) {
+      why = std::strerror(EEXIST);
+      return -1;
+    }
+    std::string digits = std::to_string(++number);
+    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+    path.replace(begin, end - begin, digits);
+    end = begin + digits.size();
   }
-  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) why = std::strerror(errno);
-  return fd;
 }
 
 }  // namespace
@@ -81,7 +95,11 @@ std::optional<std::string> RealPlatform::node_name() {
 
 std::function<CommandResult()> Platform::start_command(const std::string& command,
                                                        const std::string& output) {
-  return [this, command, output] { return run_command(command, output); };
+  return [this, command, output] {
+    CommandResult r = run_command(command, output);
+    if (r.file.empty()) r.file = output;
+    return r;
+  };
 }
 
 CommandResult RealPlatform::run_command(const std::string& command, const std::string& output) {
@@ -90,9 +108,9 @@ CommandResult RealPlatform::run_command(const std::string& command, const std::s
 
 std::function<CommandResult()> RealPlatform::start_command(const std::string& command,
                                                            const std::string& output) {
-  std::string why;
-  const int fd = create_output(output, why);
-  if (fd < 0) return [why] { return not_run(why); };
+  std::string why, file = output;
+  const int fd = create_output(file, why);
+  if (fd < 0) return [why, file] { return not_run(why, file); };
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, fd, 1);
@@ -116,13 +134,14 @@ std::function<CommandResult()> RealPlatform::start_command(const std::string& co
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   close(fd);
-  if (failed != 0) return [failed] { return not_run(std::strerror(failed)); };
-  return [pid] {
+  if (failed != 0) return [failed, file] { return not_run(std::strerror(failed), file); };
+  return [pid, file] {
     int status = 0;
     while (waitpid(pid, &status, 0) < 0) {
-      if (errno != EINTR) return not_run(std::strerror(errno));
+      if (errno != EINTR) return not_run(std::strerror(errno), file);
     }
     CommandResult r;
+    r.file = file;
     if (WIFEXITED(status)) {
       r.exitstat = WEXITSTATUS(status);
     } else if (WIFSIGNALED(status)) {

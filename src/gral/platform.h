@@ -20,12 +20,14 @@ struct LocalTime {
 };
 
 // What running a command (or removing a file) reports: the exit status of
-// the command, a command status that is 0 when it could be run at all, and a
-// message that explains a non-zero command status.
+// the command, a command status that is 0 when it could be run at all, a
+// message that explains a non-zero command status, and the file the
+// command's output went to (or would have gone to).
 struct CommandResult {
   std::int32_t exitstat = 0;
   std::int32_t cmdstat = 0;
   std::string cmdmsg;
+  std::string file;
 };
 
 // The system clock: a count, its rate in counts per second and the count at
@@ -47,13 +49,17 @@ class Platform {
   virtual std::optional<std::string> node_name() = 0;
   // Runs a command through the shell, one shell process, with its standard
   // output going into a file created afresh at output, and waits for it. A
-  // regular file at that name is replaced; anything else there (a link, a
-  // FIFO, a device, a directory) is left alone and the command is not run.
-  // The command's own complaints go nowhere; it reads no input.
+  // regular file at that name is another's (a run beside this one, or one
+  // that ended without removing it): the number in the name (its last
+  // digits, at their width) counts up to 999 until a name is free, and the
+  // result names the file used. Anything else at a name (a link, a FIFO, a
+  // device, a directory) is left alone and the command is not run. The
+  // command's own complaints go nowhere; it reads no input.
   virtual CommandResult run_command(const std::string& command, const std::string& output) = 0;
   // Starts such a command; what it hands back waits for it and gives its
   // result, once. Unless a platform can run commands alongside the program,
-  // the command runs when it is waited for.
+  // the command runs when it is waited for, and a result that names no file
+  // names output.
   virtual std::function<CommandResult()> start_command(const std::string& command, const std::string& output);
   // Removes a file; cmdstat is 0 only when it is gone.
   virtual CommandResult remove_file(const std::string& path) = 0;

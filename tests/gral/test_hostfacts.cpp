@@ -35,12 +35,14 @@ TEST_F(HostFacts, ProcessorAndVersionTextsAreShortenedAndFitted) {
 
 // A host that cannot tell: no login name leaves the user blank, no node name
 // gives "unknown", and a command that cannot run warns and falls back. The
-// date and time are padded with zeros.
+// date and time are padded with zeros. The warnings name the file the
+// platform settled on.
 TEST_F(HostFacts, EveryFactFallsBackWithAWarningWhenTheHostCannotTell) {
   std::string date(10, ' '), time(8, ' '), user(10, 'x'), host(35, 'x'), info(30, ' '), vers(13, ' ');
   host_.time = {2024, 1, 2, 0, 7, 5};
   host_.login = host_.node = std::nullopt;
   host_.can_run = false;
+  host_.used = "cpu_info_tmp_002.txt";
   const Lines out = run_with("", [&] {
                       date10_time8(date, time);
                       username(user);
@@ -53,15 +55,15 @@ TEST_F(HostFacts, EveryFactFallsBackWithAWarningWhenTheHostCannotTell) {
                        fixed::fit("Linux", 13), fixed::fit("unknown", 30), 0));
   EXPECT_TRUE(has_in_order(
       out, Lines{name_line("///", "hardinfo "), " COULD NOT DETERMINE CPU INFO",
-                 " filename = cpu_info_tmp_001.txt     ",
+                 " filename = cpu_info_tmp_002.txt     ",
                  " command  = " +
-                     fixed::fit("sed -n '/name/{s/.*: //p;q}' /proc/cpuinfo>cpu_info_tmp_001.txt", 65),
+                     fixed::fit("sed -n '/name/{s/.*: //p;q}' /proc/cpuinfo>cpu_info_tmp_002.txt", 65),
                  " exitstat =     -1", " cmdstat  =      2",
                  " cmdmsg   = " + fixed::fit("shell not found", 120), " => SETTING CPU INFO = unknown"}));
   // Open and read failures name the file's status; a failed removal shows the
   // removal command and keeps what was read.
   const std::string fallback = " => SETTING CPU INFO = unknown", status = " status   = unknown";
-  const std::string rm = " command  = " + fixed::fit("rm cpu_info_tmp_001.txt", 65),
+  const std::string rm = " command  = " + fixed::fit("rm cpu_info_tmp_002.txt", 65),
                     denied = " cmdmsg   = " + fixed::fit("Permission denied", 120);
   // failure, info handed back, removals, lines shown in this order
   const std::tuple<std::string, std::string, int, Lines> cases[] = {
@@ -73,6 +75,7 @@ TEST_F(HostFacts, EveryFactFallsBackWithAWarningWhenTheHostCannotTell) {
     host_.can_run = true;
     host_.cpu_text = failure == "empty" ? "" : "Intel(R) Core(TM) i9\n";
     host_.remove_fails = failure == "not removed";
+    host_.used = host_.remove_fails ? std::optional("cpu_info_tmp_002.txt") : std::nullopt;
     if (failure == "not opened") std::filesystem::create_directory("cpu_info_tmp_001.txt");
     std::string info(30, ' ');
     const Lines out = run_with("", [&] { hardinfo(info); }).lines;
@@ -83,15 +86,18 @@ TEST_F(HostFacts, EveryFactFallsBackWithAWarningWhenTheHostCannotTell) {
 }
 
 // The processor text is the model name, perhaps without Intel's brand prefix.
+// Regular files at the temporary names are other runs' and stay as they are.
 TEST_F(HostFacts, RealPlatformReportsThisMachine) {
   gral::set_platform(nullptr);
+  const std::string others = "another run's\n";
+  dir_.file("cpu_info_tmp_001.txt", others), dir_.file("sys_version_tmp_001.txt", others);
   std::string user(10, ' '), host(35, ' '), info(30, ' '), vers(13, ' ');
-  run_with("", [&] {
-    username(user);
-    hostname(host);
-    hardinfo(info);
-    osversion(vers);
-  }).lines;
+  const Lines shown = run_with("", [&] {
+                        username(user);
+                        hostname(host);
+                        hardinfo(info);
+                        osversion(vers);
+                      }).lines;
   utsname u{};
   ASSERT_EQ(uname(&u), 0);
   EXPECT_EQ(std::tuple(user, host, vers),
@@ -101,12 +107,37 @@ TEST_F(HostFacts, RealPlatformReportsThisMachine) {
   cpuinfo << std::ifstream("/proc/cpuinfo").rdbuf();
   // Without a line that names the model (arm64), the fallback.
   const std::string model = gral::trimmed(info);
-  if (cpuinfo.str().find("name") == std::string::npos) {
+  const bool named = cpuinfo.str().find("name") != std::string::npos;
+  if (!named) {
     EXPECT_EQ(model, "unknown");
   } else {
     EXPECT_NE(cpuinfo.str().find(
                   ": " + (model.starts_with("Core ") ? "Intel(R) Core(TM) " + model.substr(5) : model)),
               std::string::npos);
   }
-  EXPECT_TRUE(dir_.empty());
+  // No warning but the missing model's, and only the other runs' files left,
+  // as they were.
+  EXPECT_EQ(std::tuple(lines_with(shown, " COULD NOT"), file_text("cpu_info_tmp_001.txt"),
+                       file_text("sys_version_tmp_001.txt"),
+                       std::distance(std::filesystem::directory_iterator("."), {})),
+            std::tuple(named ? Lines{} : Lines{" COULD NOT READ CPU INFO FILE"}, others, others, 2));
+}
+
+// A command's file takes the first free number after regular files; it stops
+// at anything else, and after 999.
+TEST_F(HostFacts, RealCommandsTakeTheNextFreeName) {
+  ASSERT_EQ(std::system("echo a >x_001.txt; echo b >x_002.txt; mkfifo y_002.txt; echo c >z_999.txt"), 0);
+  // file asked for, file named, cmdstat, cmdmsg
+  const std::tuple<std::string, std::string, int, std::string> cases[] = {
+      {"x_001.txt", "x_003.txt", 0, ""},
+      {"x_002.txt", "x_004.txt", 0, ""},
+      {"x_001.txt", "x_005.txt", 0, ""},
+      {"y_002.txt", "y_002.txt", 1, "y_002.txt is not a regular file: left as it is"},
+      {"z_999.txt", "z_999.txt", 1, "File exists"}};
+  for (auto [asked, named, cmdstat, cmdmsg] : cases) {
+    const gral::CommandResult r = gral::RealPlatform().run_command("echo run", asked);
+    EXPECT_EQ(std::tuple(r.file, r.cmdstat, r.cmdmsg), std::tuple(named, cmdstat, cmdmsg)) << asked;
+  }
+  EXPECT_EQ(std::tuple(file_text("x_001.txt"), file_text("x_002.txt"), file_text("x_005.txt")),
+            std::tuple("a\n", "b\n", "run\n"));
 }

@@ -138,6 +138,10 @@ class FakeHost : public gral::Platform {
                              version_text = "6.1.0-18-amd64\n";
   gral::ClockReading clock{5000, 1000, 2147483647};
   float cpu = 1.5f;
+  // The file a command's output goes to when not the one asked for, as when
+  // that name is taken; unset, the result names none and the platform's
+  // default names the one asked for.
+  std::optional<std::string> used;
   bool can_run = true, remove_fails = false;
   int removals = 0;
   Lines log;  // what was asked, in order
@@ -148,14 +152,14 @@ class FakeHost : public gral::Platform {
   gral::CommandResult run_command(const std::string& command, const std::string& output) override {
     const bool cpu_query = command.find("cpuinfo") != std::string::npos;
     log.push_back(cpu_query ? "cpu" : "version");
-    if (!can_run) return {-1, 2, "shell not found"};
+    if (!can_run) return {-1, 2, "shell not found", used.value_or("")};
     const auto& text = cpu_query ? cpu_text : version_text;
-    if (text) std::ofstream(output) << *text;
-    return {};
+    if (text) std::ofstream(used.value_or(output)) << *text;
+    return {0, 0, "", used.value_or("")};
   }
   gral::CommandResult remove_file(const std::string& path) override {
     ++removals;
-    return remove_fails ? gral::CommandResult{1, 13, "Permission denied"}
+    return remove_fails ? gral::CommandResult{1, 13, "Permission denied", ""}
                         : gral::RealPlatform().remove_file(path);
   }
   gral::ClockReading system_clock() override { return noted("clock", clock); }
