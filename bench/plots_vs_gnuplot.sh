@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Both plots of a start-up session drawn into a PostScript file, timed side
 # by side with gnuplot drawing the same two pages: the stress polygon (three
-# filled regimes, the two Sv lines, one breakout and one fracture line,
-# labelled axes, caption and parameter columns) and stress against depth
-# (Pf, Sv, Shmax and Shmin). The runs alternate; the median wall time of
+# filled regimes, the two Sv lines, one breakout and one fracture line) and
+# stress against depth (Pf, Sv, Shmax and Shmin), each under the program's
+# header (run, system, command, title and the two parameter columns) in a
+# box numbered and titled on all four sides. The runs alternate; the median wall time of
 # each, timed by bench/time_commands around spawn and wait only, is reported
 # with its fastest and slowest run and the size of the file it wrote.
 #
@@ -32,10 +33,31 @@ cd "$work"
 printf '\n5000\n5001\nplots.cmd\n' >keyboard.txt
 printf '10\n\nbench.ps\n100\n2\n200\n0\n9999\n\n' >plots.cmd
 
-# gnuplot: the same two pages, with the start-up values worked out.
-cat >plots.gp <<'EOF'
-set terminal postscript portrait color solid "Helvetica" 10
+# gnuplot: the same two pages, with the start-up values worked out, laid out
+# on the A4 page where the program puts them: the header and its three
+# columns, the title, and each box numbered and titled on all four sides.
+# Texts are plain, as the program draws them (no subscripts for "_"). The
+# run line and the system line are those the program writes on this machine,
+# worked out here, outside the timed window.
+gp_text() { local t=${1//\'/\'\'}; printf "'%s'" "$t"; }
+cpu="$(sed -n '/name/{s/.*: //p;q}' /proc/cpuinfo)"
+cpu="${cpu/#Intel(R) Core(TM) /Core }"
+cpu="${cpu:0:30}"
+cpu="${cpu%"${cpu##*[! ]}"}"
+kernel="Linux_$(uname -r)"
+{
+  printf 'run = %s\n' "$(gp_text "Run on $(date '+%Y-%m-%d at %H:%M:%S')")"
+  printf 'sys = %s\n' "$(gp_text "System : ${kernel:0:13} ${cpu:-unknown}")"
+  cat <<'EOF'
+set terminal postscript portrait color solid noenhanced "Helvetica" 11 size 19.236cm,27.936cm
 set output "gnuplot.ps"
+# The terminal starts its canvas 50 points from the page's lower left
+# corner; these place a point given in centimetres on the A4 page. A label
+# is centred on its point, a third of its font size above its baseline: bl
+# gives the point whose label stands on the baseline at cm.
+px(cm) = (cm - 1.7639) / 19.236
+py(cm) = (cm - 1.7639) / 27.936
+bl(cm, pt) = py(cm + pt / 3.0 / 28.3465)
 $azure << EOD
 13.020 13.020
 13.020 24.819
@@ -67,67 +89,81 @@ $lines << EOD
 3.207 0
 36.540 100
 EOD
-set label 1 "Run on 2024-09-13 at 10:11:12" at screen 0.5, 0.97 center
-set label 2 "System : Linux_6.1.0 x86" at screen 0.5, 0.955 center
-set label 3 "varnholt_pk_1.5 Command = 100" at screen 0.5, 0.94 center
-set label 4 "Total stress" at screen 0.5, 0.90 center font ",14"
-set label 5 "Depth = 1000.00 m" at screen 0.85, 0.97 right
-set label 6 "depth top overburden = 0.00 m" at screen 0.85, 0.955 right
-set label 7 "depth top water = 0.00 m" at screen 0.85, 0.94 right
-set label 8 "Rock wet density = 2530.0 kg/m3" at screen 0.85, 0.925 right
-set label 9 "Rock dry density = 2430.0 kg/m3" at screen 0.85, 0.91 right
-set label 10 "Water density = 1000.0 kg/m3" at screen 0.85, 0.895 right
-set label 11 "Sv = 24.819 MPa" at screen 0.15, 0.97 left
-set label 12 "Pf = 9.810 MPa" at screen 0.15, 0.955 left
-set label 13 "Mu = 0.850" at screen 0.15, 0.94 left
-set label 14 "Phi0 = 40.365 degrees" at screen 0.15, 0.925 left
-set label 15 "K13 = 4.676" at screen 0.15, 0.91 left
-set label 16 "C = 100.00 MPa" at screen 0.15, 0.895 left
-set label 17 "T = 10.00 MPa" at screen 0.15, 0.88 left
-set size square 0.75, 0.6
-set origin 0.12, 0.25
-set xrange [0:100]
-set yrange [0:100]
-set xtics 10
-set ytics 10
-set mxtics 5
-set mytics 5
-set xlabel "Shmin (MPa)"
-set ylabel "Shmax (MPa)"
-unset key
-plot $azure with filledcurves closed fc rgb "#0080ff", \
-     $green with filledcurves closed fc rgb "#00ff00", \
-     $orange with filledcurves closed fc rgb "#ff8000", \
-     $lines with lines lc rgb "black"
-unset label 4
-set label 3 "varnholt_pk_1.5 Command = 200"
-set label 4 "Total stress" at screen 0.5, 0.90 center font ",14"
 $depth << EOD
 0 0
 49.05 5000
 
 0 0
+65.10 5000
+
 0 0
 124.10 5000
 
 0 0
-0 0
 399.98 5000
-
-0 0
-0 0
-65.10 5000
 EOD
-set size nosquare 0.75, 0.75
-set origin 0.12, 0.1
+set label 1 run at screen px(10.5), bl(28.0, 7) center font ",7"
+set label 2 sys at screen px(10.5), bl(27.625, 7) center font ",7"
+set label 3 "varnholt_pk_1.5 Command = 100" at screen px(10.5), bl(27.25, 7) center font ",7"
+set label 4 "Total stress" at screen px(10.5), bl(26.0, 14) center font ",14"
+set label 5 "Depth = 1000.00 m" at screen px(18), bl(28.0, 7) right font ",7"
+set label 6 "depth top overburden = 0.00 m" at screen px(18), bl(27.625, 7) right font ",7"
+set label 7 "depth top water = 0.00 m" at screen px(18), bl(27.25, 7) right font ",7"
+set label 8 "Rock wet density = 2530.0 kg/m3" at screen px(18), bl(26.875, 7) right font ",7"
+set label 9 "Rock dry density = 2430.0 kg/m3" at screen px(18), bl(26.5, 7) right font ",7"
+set label 10 "Water density = 1000.0 kg/m3" at screen px(18), bl(26.125, 7) right font ",7"
+set label 11 "Sv = 24.819 MPa" at screen px(3), bl(28.0, 7) left font ",7"
+set label 12 "Pf = 9.810 MPa" at screen px(3), bl(27.625, 7) left font ",7"
+set label 13 "Mu = 0.850" at screen px(3), bl(27.25, 7) left font ",7"
+set label 14 "Phi0 = 40.365 degrees" at screen px(3), bl(26.875, 7) left font ",7"
+set label 15 "K13 = 4.676" at screen px(3), bl(26.5, 7) left font ",7"
+set label 16 "C = 100.00 MPa" at screen px(3), bl(26.125, 7) left font ",7"
+set label 17 "T = 10.00 MPa" at screen px(3), bl(25.75, 7) left font ",7"
+unset key
+set style fill solid border lc rgb "black"
+set tics out
+set link x2
+set link y2
+set xtics nomirror
+set ytics nomirror
+set lmargin at screen px(3)
+set rmargin at screen px(18)
+set bmargin at screen py(8)
+set tmargin at screen py(23)
+set xrange [0:100]
+set yrange [0:100]
+set xtics 10
+set x2tics 10
+set ytics 10
+set y2tics 10
+set mxtics 10
+set mx2tics 10
+set mytics 10
+set my2tics 10
+set xlabel "Shmin (MPa)" font ",14"
+set x2label "Shmin (MPa)" font ",14" offset 0, -0.5
+set ylabel "Shmax (MPa)" font ",14"
+set y2label "Shmax (MPa)" font ",14" rotate by 90
+plot $azure with filledcurves closed fc rgb "#0080ff", \
+     $green with filledcurves closed fc rgb "#00ff00", \
+     $orange with filledcurves closed fc rgb "#ff8000", \
+     $lines with lines lc rgb "black"
+set label 3 "varnholt_pk_1.5 Command = 200"
+set bmargin at screen py(3)
+set tmargin at screen py(24)
 set xrange [0:500]
 set yrange [5000:0]
 set xtics 100
+set x2tics 100
 set ytics 1000
+set y2tics 1000
 set xlabel "Stress (MPa)"
+set x2label "Stress (MPa)"
 set ylabel "Depth (m)"
+set y2label "Depth (m)"
 plot $depth with lines lc rgb "black"
 EOF
+} >plots.gp
 
 # Every run starts from no plot file and, for the program, no settings file,
 # as a first run does.
