@@ -70,6 +70,10 @@ TEST_F(Interrupts, EndTheRunWithEveryPlotKept) {
 // ends that wait too. SIGQUIT keeps its default.
 TEST_F(Interrupts, EndAReplayedCommandFileToo) {
   ASSERT_EQ(mkfifo("slow.cmd", 0600), 0);
+  // The writer is there before the program opens the file: a FIFO without
+  // one reads as empty. Opened for reading too, it opens without waiting.
+  const int writer = open("slow.cmd", O_RDWR);
+  ASSERT_GE(writer, 0);
   Interactive p;
   for (const auto& [question, answer] : {std::pair{" @             HIT RETURN TO CONTINUE\n", ""},
                                          {" Enter your choice\n", "5000"},
@@ -78,8 +82,6 @@ TEST_F(Interrupts, EndAReplayedCommandFileToo) {
     ASSERT_TRUE(p.wait_for(question)) << "not shown: " << question;
     ASSERT_TRUE(p.type(answer));
   }
-  const int writer = open("slow.cmd", O_WRONLY);
-  ASSERT_GE(writer, 0);
   ASSERT_EQ(write(writer, "51\n", 3), 3);
   // The console is written through only before the keyboard is read: give
   // the program the time to reach the depth question's read.
