@@ -86,4 +86,15 @@ TEST_F(WriteFailures, DefaultsFileThatCannotBeSaved) {
   }
 }
 
+// The keyboard's answers read from a file: a plot file named as that file
+// would cut short the answers still to come. Refused, asked again, and the
+// file is left as it was.
+TEST_F(WriteFailures, PlotFileOnTheFileTheKeyboardReadsIsRefused) {
+  const std::string answers = "\n10\n\nkeyboard.txt\n\n1\nk.ps\n20\n\n9999\n";
+  const ProcessRun r = run_program(answers);
+  EXPECT_EQ(std::tuple(r.status, r.err, file_text("keyboard.txt")), std::tuple(0, "", answers));
+  EXPECT_TRUE(has_in_order(split_lines(r.out), {{" COULD NOT OPEN PostScript plot FILE"},
+                                                {" The PostScript plot file is closed"}}));
+}
+
 }  // namespace
