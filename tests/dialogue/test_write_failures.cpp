@@ -21,9 +21,25 @@ std::string drawing_both_plots(const std::string& file, const std::string& pause
   return "\n10\n\n" + file + "\n100\n2\n200\n\n20\n\n" + pause + "9999\n";
 }
 
-Lines not_written(const std::string& routine, const std::string& file, const std::string& reason) {
-  return error_frame(routine, {" COULD NOT WRITE PostScript plot FILE", " File name = " + file,
-                               " Reason = " + reason, " ===> PLOT FILE INCOMPLETE"});
+// The loss is seen at the first drawing after the keyboard's read that
+// wrote the file through.
+Lines not_written(const std::string& file, const std::string& reason) {
+  const std::string stars = rule('*'), empty = " ***" + std::string(44, ' ') + "***";
+  return {stars,
+          stars,
+          empty,
+          " ***          subroutine   intplinit            ***",
+          empty,
+          " ***                   ERROR                    ***",
+          empty,
+          stars,
+          stars,
+          " COULD NOT WRITE PostScript plot FILE",
+          " File name = " + file,
+          " Reason = " + reason,
+          " ===> PLOT FILE INCOMPLETE",
+          " ===> HIT RETURN TO CONTINUE",
+          stars};
 }
 
 // Reported once, at the latest when the file is closed, and the run goes on
@@ -40,13 +56,13 @@ class WriteFailures : public PlotFileTest {};
 
 TEST_F(WriteFailures, PlotFileOnAFullDeviceOrBeyondTheFileSizeLimit) {
   expect_reported_once(run_program(drawing_both_plots("/dev/full", "\n")),
-                       not_written("intplinit  ", "/dev/full", "No space left on device"));
+                       not_written("/dev/full", "No space left on device"));
   // The console goes to a pipe, so the limit hits the plot file only: the
   // file is written up to the limit, cut in the middle of a line (and so
   // named without .ps: it need not render).
   constexpr long kLimit = 20000;
   expect_reported_once(run_program(drawing_both_plots("cut_plot", "\n"), kPipe, "keyboard.txt", kLimit),
-                       not_written("intplinit  ", "cut_plot", "File too large"));
+                       not_written("cut_plot", "File too large"));
   EXPECT_EQ(std::filesystem::file_size("cut_plot"), kLimit);
   EXPECT_EQ(file_lines("cut_plot").at(0), "%!");
 }

@@ -56,14 +56,13 @@ TEST_F(HostFacts, EveryFactFallsBackWithAWarningWhenTheHostCannotTell) {
   EXPECT_TRUE(has_in_order(
       out, Lines{name_line("///", "hardinfo "), " COULD NOT DETERMINE CPU INFO",
                  " filename = cpu_info_tmp_002.txt     ",
-                 " command  = " +
-                     fixed::fit("sed -n '/name/{s/.*: //p;q}' /proc/cpuinfo>cpu_info_tmp_002.txt", 65),
+                 " command  = sed -n '/name/{s/.*: //p;q}' /proc/cpuinfo>cpu_info_tmp_002.txt  ",
                  " exitstat =     -1", " cmdstat  =      2",
                  " cmdmsg   = " + fixed::fit("shell not found", 120), " => SETTING CPU INFO = unknown"}));
   // Open and read failures name the file's status; a failed removal shows the
   // removal command and keeps what was read.
   const std::string fallback = " => SETTING CPU INFO = unknown", status = " status   = unknown";
-  const std::string rm = " command  = " + fixed::fit("rm cpu_info_tmp_002.txt", 65),
+  const std::string rm = " command  = rm cpu_info_tmp_002.txt" + std::string(42, ' '),
                     denied = " cmdmsg   = " + fixed::fit("Permission denied", 120);
   // failure, info handed back, removals, lines shown in this order
   const std::tuple<std::string, std::string, int, Lines> cases[] = {

@@ -93,8 +93,8 @@ TEST(Prompts, IntegersTakeTheDefaultRetryLettersAndRefuseValuesOutside) {
              {" Enter your choice", kHint, dflt, name_line("***", "inintegdef "),
               " could not read your choice", " ==> RETRYING", dflt, " New value =             7"});
   transcript(ask(inintegdef, "your choice", 99), true, "abc\n\n  7\n", 0, 99,
-             {dflt, name_line("***", "inintegdef "), " could not read your choice", " ==> RETRYING", dflt,
-              " New value =            99"});
+             {dflt, " ***          subroutine   inintegdef           ***", " could not read your choice",
+              " ==> RETRYING", dflt, " New value =            99"});
   transcript(ask(ininteg1, "choice"), true, "\n   \n12 13\n", 0, 12,
              {" Enter choice", " New value =            12"});
   transcript(ask(inintegvin1, "index", -10, 10), true, "\n\n-11\n\n-10\n", 0, -10,
@@ -112,7 +112,7 @@ TEST(Prompts, RealsShowDefaultsAndIntervalsInTheirLayouts) {
              {" Enter depth", kHint, " Default =  15.0000    ", " New value =   15.0000    "});
   transcript(ask(inrealdef, "depth", 15.0f), true, "3.4028235677973366e38\n\n1234567890.123456789 m\n", 0.0f,
              1234567890.123456789f,
-             {name_line("***", "inrealdef  "), " could not read depth", " ==> RETRYING",
+             {" ***          subroutine   inrealdef            ***", " could not read depth", " ==> RETRYING",
               " Default =  15.0000    ", " New value =  0.123457E+10"});
   const std::string inside = " inside  [ 0.000, 1.000]";
   transcript(
