@@ -132,10 +132,9 @@ set bmargin at screen py(8)
 set tmargin at screen py(23)
 set xrange [0:100]
 set yrange [0:100]
-set xtics 10
-set x2tics 10
-set ytics 10
-set y2tics 10
+# Both boxes are numbered on all four sides at the same steps.
+tics(x, y) = sprintf("set xtics %g; set x2tics %g; set ytics %g; set y2tics %g", x, x, y, y)
+eval tics(10, 10)
 set mxtics 10
 set mx2tics 10
 set mytics 10
@@ -153,10 +152,7 @@ set bmargin at screen py(3)
 set tmargin at screen py(24)
 set xrange [0:500]
 set yrange [5000:0]
-set xtics 100
-set x2tics 100
-set ytics 1000
-set y2tics 1000
+eval tics(100, 1000)
 set xlabel "Stress (MPa)"
 set x2label "Stress (MPa)"
 set ylabel "Depth (m)"
