@@ -33,7 +33,19 @@ CommandResult not_run(const std::string& why, const std::string& file) {
   return {-1, 1, why, file};
 }
 
-constexpr int kLastNumber = 999;
+// The name after path: its last number counted up at its width ("_001" to
+// "_002", "_009" to "_010"); false when there is none ("_999", no number).
+bool count_up(std::string& path) {
+  for (std::size_t i = path.find_last_of("0123456789"); i != std::string::npos && std::isdigit(path[i]);
+       --i) {
+    if (path[i] != '9') {
+      ++path[i];
+      return true;
+    }
+    path[i] = '0';
+  }
+  return false;
+}
 
 // The file a command's output goes to, created by the program itself so that
 // it is never reached through a link. Each name is claimed with O_EXCL, so two
@@ -42,12 +54,6 @@ constexpr int kLastNumber = 999;
 // Anything else there is left as it is and refused. On return, path is the
 // name claimed or the last one tried.
 int create_output(std::string& path, std::string& why) {
-  const std::size_t last_digit = path.find_last_of("0123456789");
-  std::size_t end = last_digit == std::string::npos ? 0 : last_digit + 1, begin = end;
-  while (begin > 0 && path[begin - 1] >= '0' && path[begin - 1] <= '9') --begin;
-  const std::size_t width = end - begin;
-  // A name without a number of one to three digits has no other to try.
-  int number = width == 0 || width > 3 ? kLastNumber : std::stoi(path.substr(begin, width));
   for (;;) {
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd >= 0) return fd;
@@ -61,14 +67,12 @@ int create_output(std::string& path, std::string& why) {
       why = path + " is not a regular file: left as it is";
       return -1;
     }
-    if (number >= kLastNumber) {
+    std::string next = path;
+    if (!count_up(next)) {
       why = std::strerror(EEXIST);
       return -1;
     }
-    std::string digits = std::to_string(++number);
-    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-    path.replace(begin, end - begin, digits);
-    end = begin + digits.size();
+    path = next;
   }
 }
 
