@@ -36,8 +36,8 @@ CommandResult not_run(const std::string& why, const std::string& file) {
 // The name after path: its last number counted up at its width ("_001" to
 // "_002", "_009" to "_010"); false when there is none ("_999", no number).
 bool count_up(std::string& path) {
-  for (std::size_t i = path.find_last_of("0123456789"); i != std::string::npos && std::isdigit(path[i]);
-       --i) {
+  for (std::size_t i = path.find_last_of("0123456789");
+       i != std::string::npos && path[i] >= '0' && path[i] <= '9'; --i) {
     if (path[i] != '9') {
       ++path[i];
       return true;
