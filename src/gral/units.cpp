@@ -292,8 +292,9 @@ bool blocking(int fd) {
 }
 
 // Opens a file for reading without ever waiting: a FIFO without a writer
-// reads as empty, as the descriptor stays non-blocking. Only a regular file or a pipe is accepted; a
-// directory or a device is refused as a file that cannot be opened.
+// reads as empty, as the descriptor stays non-blocking. Only a regular file
+// or a pipe is accepted; a directory or a device is refused as a file that
+// cannot be opened.
 int open_for_reading(const std::string& path, bool create) {
   if (create) {
     int made = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
