@@ -14,6 +14,7 @@
 #include "gral/pictures.h"
 #include "gral/prompts.h"
 #include "gral/runend.h"
+#include "gral/signals.h"
 #include "gral/sio.h"
 #include "gral/text.h"
 #include "gral/units.h"

@@ -11,6 +11,7 @@
 #include "gral/frames.h"
 #include "gral/lines.h"
 #include "gral/platform.h"
+#include "gral/signals.h"
 #include "gral/text.h"
 #include "gral/units.h"
 #include "records/fixedtext.h"
@@ -95,6 +96,9 @@ void int_detail(int u, std::string_view label, std::int32_t value) {
 
 void warn(const Query& q, const Warning& w, const std::string& file, const std::string& command,
           const gral::CommandResult& r) {
+  // After the user's interrupt (which a terminal sends to the command too)
+  // nothing is wrong with the host: the run ends at its first question.
+  if (gral::interrupt_signal() != 0) return;
   int u = iocom.IUNERROUT;
   warninghead(q.stamp);
   gral::put1x(u, w.message);

@@ -15,6 +15,8 @@
 #include <cstring>
 #include <ctime>
 
+#include "gral/signals.h"
+
 namespace gral {
 namespace {
 
@@ -120,14 +122,12 @@ std::function<CommandResult()> RealPlatform::start_command(const std::string& co
   posix_spawn_file_actions_adddup2(&actions, fd, 1);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  // The signals the unit layer ignores are the command's own again.
+  // The signals the program ignores for its own sake are the command's own
+  // again; those it was started with ignored stay ignored.
   posix_spawnattr_t attributes;
   posix_spawnattr_init(&attributes);
-  sigset_t ignored;
-  sigemptyset(&ignored);
-  sigaddset(&ignored, SIGPIPE);
-  sigaddset(&ignored, SIGXFSZ);
-  posix_spawnattr_setsigdefault(&attributes, &ignored);
+  const sigset_t to_default = signals_for_children_to_default();
+  posix_spawnattr_setsigdefault(&attributes, &to_default);
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
   // The shell replaces itself by the command: one process, not two.
   std::string script = "exec " + command;
@@ -138,11 +138,19 @@ std::function<CommandResult()> RealPlatform::start_command(const std::string& co
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   close(fd);
-  if (failed != 0) return [failed, file] { return not_run(std::strerror(failed), file); };
+  // The file is the program's own: a command that did not run, or that the
+  // program cannot wait for, leaves nothing to read back, and no file behind.
+  if (failed != 0) {
+    unlink(file.c_str());
+    return [failed, file] { return not_run(std::strerror(failed), file); };
+  }
   return [pid, file] {
     int status = 0;
     while (waitpid(pid, &status, 0) < 0) {
-      if (errno != EINTR) return not_run(std::strerror(errno), file);
+      if (errno == EINTR) continue;
+      const int why = errno;
+      unlink(file.c_str());
+      return not_run(std::strerror(why), file);
     }
     CommandResult r;
     r.file = file;

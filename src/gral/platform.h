@@ -53,8 +53,10 @@ class Platform {
   // that ended without removing it): the number in the name (its last
   // digits, at their width) counts up to 999 until a name is free, and the
   // result names the file used. Anything else at a name (a link, a FIFO, a
-  // device, a directory) is left alone and the command is not run. The
-  // command's own complaints go nowhere; it reads no input.
+  // device, a directory) is left alone and the command is not run. A file
+  // created for a command that could not be started or waited for is
+  // removed again. The command's own complaints go nowhere; it reads no
+  // input.
   virtual CommandResult run_command(const std::string& command, const std::string& output) = 0;
   // Starts such a command; what it hands back waits for it and gives its
   // result, once. Unless a platform can run commands alongside the program,

@@ -11,6 +11,7 @@
 #include "gral/lines.h"
 #include "gral/runend.h"
 #include "gral/text.h"
+#include "gral/units.h"
 #include "records/fixedtext.h"
 #include "records/sio.h"
 
@@ -91,7 +92,8 @@ Got from_buffer(T& v, T def) {
     v = def;
     return Got::value;
   }
-  if (!gral::first_item_within(*line, kNumberBuffer)) return Got::unreadable;
+  if (!gral::first_item_within(*line, kNumberBuffer) || gral::record_was_cut(iocom.IUNSTDIN))
+    return Got::unreadable;
   return read_value(buf, v) ? Got::value : Got::unreadable;
 }
 
@@ -102,6 +104,8 @@ Got from_unit(std::int32_t& v) {
     auto line = gral::read_answer(iocom.IUNSTDIN);
     if (!line) return Got::ask_again;
     if (gral::holds_no_value(*line)) continue;
+    // What the cut left of a longer number is not the number.
+    if (gral::record_was_cut(iocom.IUNSTDIN)) return Got::unreadable;
     return gral::read_int(*line, v) ? Got::value : Got::unreadable;
   }
 }

@@ -2,6 +2,7 @@
 
 #include "gral/cmdfile.h"
 #include "gral/format.h"
+#include "gral/signals.h"
 #include "gral/units.h"
 #include "records/sio.h"
 
@@ -29,6 +30,7 @@ void end_run(int status, bool with_trailer) {
   if (iocom.LPLTOPEN && hooks.finish_plot) hooks.finish_plot();
   if (with_trailer && hooks.trailer) hooks.trailer();
   close_file_units();
+  give_back_unread_input();
   throw RunEnd{status};
 }
 

@@ -2,17 +2,20 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <csignal>
+#include <climits>
 #include <filesystem>
-#include <iostream>
-#include <iterator>
+#include <istream>
 #include <map>
 #include <memory>
+#include <ostream>
+
+#include "gral/signals.h"
 
 namespace gral {
 namespace {
@@ -25,38 +28,18 @@ constexpr std::size_t kRecordKept = 64 * 1024;
 constexpr std::size_t kLineGiveUp = 16 * 1024 * 1024;
 constexpr std::size_t kFileBuffer = 64 * 1024;
 
-// Set when output of a file unit is lost; cleared when the console is bound.
-bool file_output_lost = false;
-
-// The interrupt recorded by the handler, and the pipe it writes a byte into
-// so that a read about to wait sees it even when the signal came between
-// its look at the record and its wait.
-volatile std::sig_atomic_t interrupted = 0;
-int wake_read = -1, wake_write = -1;
-constexpr int kInterrupts[] = {SIGINT, SIGTERM, SIGHUP};
-struct sigaction before[std::size(kInterrupts)];
-bool catching = false;
-
-extern "C" void record_interrupt(int sig) {
-  const int saved = errno;
-  if (interrupted == 0) interrupted = sig;
-  if (wake_write >= 0) (void)!::write(wake_write, "!", 1);
-  errno = saved;
-}
-
-// Waits until fd has input, or an interrupt has been recorded.
-void await_input(int fd) {
-  pollfd p[2] = {{fd, POLLIN, 0}, {wake_read, POLLIN, 0}};
-  while (interrupted == 0 && poll(p, wake_read >= 0 ? 2 : 1, -1) < 0 && errno == EINTR) {
-  }
-}
+// Set when output is lost, on the console or in a file; cleared when the
+// console is bound.
+bool output_was_lost = false;
 
 // The input buffer of the keyboard and of file units over their descriptor.
-// A read that would wait gives way to an interrupt: the library's buffers
-// retry an interrupted read and would wait on. A descriptor of the program's
+// Only a read that would wait gives way to an interrupt, so a file of the
+// run's own is read to its end whatever came. A descriptor of the program's
 // own (a file unit) stays non-blocking, so a FIFO whose writer never came
 // ends at once; the keyboard's is shared with the shell and keeps its mode,
-// so it is read only once it has input.
+// so it is read only once it has input. Before either waits, what the run
+// has written is written through: the question is on the screen and a
+// viewer shows what is drawn, while answers already there cost no write.
 class FdIn : public std::streambuf {
  public:
   FdIn(int fd, bool owned)
@@ -67,36 +50,73 @@ class FdIn : public std::streambuf {
   FdIn(const FdIn&) = delete;
   FdIn& operator=(const FdIn&) = delete;
 
+  // Whether the end of input last given was an interrupt's, not the file's.
+  bool ended_by_interrupt() const { return interrupted_; }
+  // What was read ahead and not used goes back to a file that can seek, for
+  // the next program that reads it.
+  void give_back() {
+    const auto unused = egptr() - gptr();
+    if (unused > 0 && lseek(fd_, -unused, SEEK_CUR) >= 0) setg(eback(), egptr(), egptr());
+  }
+
  protected:
   int_type underflow() override {
+    interrupted_ = false;
     for (;;) {
-      if (interrupted != 0) return traits_type::eof();
-      if (!owned_) await_input(fd_);
-      if (interrupted != 0) return traits_type::eof();
+      if (!owned_ && !has_input() && !wait()) return traits_type::eof();
       const ssize_t n = ::read(fd_, buf_.get(), kFileBuffer);
       if (n > 0) {
         setg(buf_.get(), buf_.get(), buf_.get() + n);
         return traits_type::to_int_type(*gptr());
       }
-      if (n == 0 || (errno != EINTR && errno != EAGAIN)) return traits_type::eof();
-      if (errno == EAGAIN) await_input(fd_);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0 && errno == EAGAIN && wait()) continue;
+      return traits_type::eof();
     }
   }
 
  private:
+  bool has_input() const {
+    pollfd p{fd_, POLLIN, 0};
+    return poll(&p, 1, 0) != 0;
+  }
+  bool wait() {
+    flush_units();
+    interrupted_ = !await_input(fd_);
+    return !interrupted_;
+  }
+
   int fd_;
   bool owned_;
+  bool interrupted_ = false;
   std::unique_ptr<char[]> buf_;
 };
 
-// The output buffer of a file unit over its descriptor. It keeps the error
-// of the first write that failed, and whether that loss was reported: a
-// library buffer forgets why, and a file that could not be written must be
-// reported once, with the reason. Once output is lost, nothing more is
-// written, so the file ends where the medium ended it.
+// How much of `want` a descriptor that can keep the program waiting takes at
+// once, now that it takes output: what a pipe has room for, else one piece
+// that a pipe or terminal takes whole.
+std::size_t taken_at_once(int fd, std::size_t want) {
+  int queued = 0;
+  const int size = fcntl(fd, F_GETPIPE_SZ);
+  if (size > 0 && ioctl(fd, FIONREAD, &queued) == 0 && size > queued)
+    return std::min(want, static_cast<std::size_t>(size - queued));
+  return std::min<std::size_t>(want, PIPE_BUF);
+}
+
+// The output buffer of the console and of file units over their descriptor.
+// It keeps the error of the first write that failed, and whether that loss
+// was reported: a library buffer forgets why, and a file that could not be
+// written must be reported once, with the reason. Once output is lost,
+// nothing more is written, so the file ends where the medium ended it. A
+// pipe, FIFO or terminal is written only as far as it takes output without
+// waiting through an interrupt: after one, what it does not take at once is
+// dropped.
 class FileOut : public std::streambuf {
  public:
-  explicit FileOut(int fd) : fd_(fd), buf_(std::make_unique_for_overwrite<char[]>(kFileBuffer)) {
+  FileOut(int fd, bool owned)
+      : fd_(fd), owned_(owned), buf_(std::make_unique_for_overwrite<char[]>(kFileBuffer)) {
+    struct stat st {};
+    waits_ = fstat(fd, &st) != 0 || !S_ISREG(st.st_mode);
     setp(buf_.get(), buf_.get() + kFileBuffer);
   }
   ~FileOut() override { close(); }
@@ -110,11 +130,12 @@ class FileOut : public std::streambuf {
     reported_ = true;
     return error_;
   }
-  // Writes what is pending and closes the descriptor, once; the first error.
+  // Writes what is pending and closes the descriptor (when it is the
+  // unit's own), once; the first error.
   int close() {
     if (fd_ < 0) return error_;
     drain();
-    if (::close(fd_) != 0 && error_ == 0) lost(errno);
+    if (owned_ && ::close(fd_) != 0 && error_ == 0) lost(errno);
     fd_ = -1;
     return error_;
   }
@@ -136,7 +157,11 @@ class FileOut : public std::streambuf {
     auto left = static_cast<std::size_t>(pptr() - pbase());
     setp(buf_.get(), buf_.get() + kFileBuffer);
     while (left > 0 && error_ == 0) {
-      const ssize_t n = ::write(fd_, p, left);
+      if (waits_ && !await_output(fd_)) {
+        lost(EINTR);
+        break;
+      }
+      const ssize_t n = ::write(fd_, p, waits_ ? taken_at_once(fd_, left) : left);
       if (n < 0 && errno == EINTR) continue;
       if (n <= 0) {
         lost(n < 0 ? errno : EIO);
@@ -149,24 +174,31 @@ class FileOut : public std::streambuf {
   }
   void lost(int e) {
     error_ = e;
-    file_output_lost = true;
+    output_was_lost = true;
   }
 
   int fd_;
+  bool owned_;
+  bool waits_ = false;
   int error_ = 0;
   bool reported_ = false;
   std::unique_ptr<char[]> buf_;
 };
 
-// Which file a descriptor reaches, whatever name led to it.
+// Which file a descriptor reaches, whatever name led to it: a file, a pipe
+// or a terminal, that a write would cut short or mix into. Other devices
+// (/dev/null) are shared by every run and hold nothing.
 struct FileId {
   dev_t dev = 0;
   ino_t ino = 0;
   bool operator==(const FileId&) const = default;
 };
-std::optional<FileId> regular_file_id(int fd) {
+std::optional<FileId> held_file_id(int fd) {
   struct stat st {};
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  if (fstat(fd, &st) != 0) return std::nullopt;
+  if (S_ISCHR(st.st_mode) ? !isatty(fd)
+                          : !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)))
+    return std::nullopt;
   return FileId{st.st_dev, st.st_ino};
 }
 
@@ -180,16 +212,9 @@ struct Unit {
   // the name, until the unit is opened again, for the loss to be reported.
   FileOut* file_out = nullptr;
   std::string name;
-  std::optional<FileId> id;  // while open, when it is a regular file
+  std::optional<FileId> id;  // while open
+  bool cut = false;          // the last record read was longer than kept
 };
-
-// A console pipe whose reader has gone (SIGPIPE) and a file grown to the
-// size limit (SIGXFSZ) would end the process and lose a plot already drawn;
-// ignored, they are failed writes like any other.
-void ignore_write_signals() {
-  std::signal(SIGPIPE, SIG_IGN);
-  std::signal(SIGXFSZ, SIG_IGN);
-}
 
 // With descriptor 0, 1 or 2 closed, the next file opened would take its
 // number and the console would read or write that file. A closed one is held
@@ -206,11 +231,19 @@ void hold_closed_standard_descriptors() {
   }
 }
 
-// The keyboard as the process's standard input.
-std::istream& standard_input() {
+// The keyboard and the screen as the process's standard input and output.
+FdIn& standard_input_buffer() {
   static FdIn buf(0, false);
-  static std::istream in(&buf);
+  return buf;
+}
+std::istream& standard_input() {
+  static std::istream in(&standard_input_buffer());
   return in;
+}
+std::ostream& standard_output() {
+  static FileOut buf(1, false);
+  static std::ostream out(&buf);
+  return out;
 }
 
 struct Table {
@@ -226,16 +259,17 @@ struct Table {
     units[5].in = &in;
     units[6].out = &out;
     console_failed = false;
-    file_output_lost = false;
+    output_was_lost = false;
   }
   void bind_standard() {
-    bind(standard_input(), std::cout);
-    units[5].id = regular_file_id(0);
-    units[6].id = regular_file_id(1);
+    bind(standard_input(), standard_output());
+    units[5].id = held_file_id(0);
+    units[6].id = held_file_id(1);
   }
-  bool holds(const FileId& id) const {
+  // Whether a unit holds the file open; only those that write it, or any.
+  bool holds(const FileId& id, bool writing_only) const {
     for (const auto& [n, u] : units)
-      if ((u.in || u.out) && u.id == id) return true;
+      if ((u.out || (u.in && !writing_only)) && u.id == id) return true;
     return false;
   }
   // Pending console output reaches the device; a failure is kept for the
@@ -252,7 +286,8 @@ Table& table() {
   return t;
 }
 
-std::string lower(std::string_view s) {
+// A status or action as the system compares it: blanks dropped, lower case.
+std::string lowercase_without_blanks(std::string_view s) {
   std::string r;
   for (char c : s) {
     if (c == ' ') continue;
@@ -261,17 +296,29 @@ std::string lower(std::string_view s) {
   return r;
 }
 
-// One line, at most kRecordKept characters of it; nullopt when the input has
-// ended (or failed) before a character was read.
-std::optional<std::string> bounded_line(std::istream& is) {
+struct Line {
+  std::string text;
+  bool cut = false;  // longer than kRecordKept: the rest went unread
+};
+
+// One line, at most kRecordKept characters of it, without its line feed and
+// a carriage return right before it; nullopt when the input has ended (or
+// failed) before a character was read, and for a line that an interrupt cut
+// off before its end.
+std::optional<Line> bounded_line(std::istream& is) {
   if (!is.good()) return std::nullopt;
   static char kept[kRecordKept + 1];
   is.getline(kept, sizeof kept);
-  const auto got = is.gcount();
+  const auto got = static_cast<std::size_t>(is.gcount());
   if (got == 0 && is.fail()) return std::nullopt;
-  std::string line(kept, static_cast<std::size_t>(got) - (is.fail() || is.eof() ? 0 : 1));
-  if (is.fail()) {
-    // Cut at kRecordKept: the rest of the line goes unread.
+  const bool ended = !is.fail() && !is.eof();
+  Line line{std::string(kept, got - (ended ? 1 : 0)), is.fail()};
+  if (ended && !line.text.empty() && line.text.back() == '\r') line.text.pop_back();
+  if (is.eof()) {
+    const auto* fd = dynamic_cast<const FdIn*>(is.rdbuf());
+    if (fd && fd->ended_by_interrupt()) return std::nullopt;
+  }
+  if (line.cut) {
     is.clear(is.rdstate() & ~std::ios::failbit);
     is.ignore(kLineGiveUp + 1, '\n');
     if (is.gcount() > static_cast<std::streamsize>(kLineGiveUp)) {
@@ -282,9 +329,9 @@ std::optional<std::string> bounded_line(std::istream& is) {
   return line;
 }
 
-// Reads and writes wait again once the file is open; false (the descriptor
-// closed) when that cannot be set.
-bool blocking(int fd) {
+// Reads and writes wait again once the file is open. When that cannot be
+// set, the descriptor is closed and false returned.
+bool make_blocking_or_close(int fd) {
   const int flags = fcntl(fd, F_GETFL);
   if (flags != -1 && fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0) return true;
   close(fd);
@@ -294,7 +341,8 @@ bool blocking(int fd) {
 // Opens a file for reading without ever waiting: a FIFO without a writer
 // reads as empty, as the descriptor stays non-blocking. Only a regular file
 // or a pipe is accepted; a directory or a device is refused as a file that
-// cannot be opened.
+// cannot be opened, and so is a file the run is writing (its own plot file
+// read back as answers would never end).
 int open_for_reading(const std::string& path, bool create) {
   if (create) {
     int made = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
@@ -304,11 +352,31 @@ int open_for_reading(const std::string& path, bool create) {
   int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return -1;
   struct stat st {};
-  if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode))) {
+  const auto id = held_file_id(fd);
+  if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode)) ||
+      (id && table().holds(*id, true))) {
     close(fd);
     return -1;
   }
   return fd;
+}
+
+// Opens a file to be written from its start. A file the run holds open is
+// refused: cut short under its reader, or mixed into a file being written.
+// The file is compared as opened, and cut to nothing only then, so a name
+// swapped in between cannot make the file in use lose its text. A FIFO that
+// nobody reads is refused rather than waited for.
+int open_for_writing(const std::string& path) {
+  int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return -1;
+  struct stat st {};
+  const auto id = held_file_id(fd);
+  if (fstat(fd, &st) != 0 || (id && table().holds(*id, false)) ||
+      (S_ISREG(st.st_mode) && ftruncate(fd, 0) != 0)) {
+    close(fd);
+    return -1;
+  }
+  return make_blocking_or_close(fd) ? fd : -1;
 }
 
 }  // namespace
@@ -337,8 +405,16 @@ std::optional<std::string> read_record(int unit) {
   auto& units = table().units;
   auto it = units.find(unit);
   if (it == units.end() || !it->second.in) return std::nullopt;
-  if (unit == 5) flush_units();
-  return bounded_line(*it->second.in);
+  auto line = bounded_line(*it->second.in);
+  it->second.cut = line && line->cut;
+  if (!line) return std::nullopt;
+  return std::move(line->text);
+}
+
+bool record_was_cut(int unit) {
+  auto& units = table().units;
+  auto it = units.find(unit);
+  return it != units.end() && it->second.cut;
 }
 
 bool open_unit(int unit, const std::string& name, std::string_view status, std::string_view action) {
@@ -347,7 +423,7 @@ bool open_unit(int unit, const std::string& name, std::string_view status, std::
   if (unit == 5 || unit == 6) return false;
   close_unit(unit);
   units.erase(unit);
-  std::string st = lower(status), ac = lower(action);
+  const std::string st = lowercase_without_blanks(status), ac = lowercase_without_blanks(action);
   std::string path = name;
   while (!path.empty() && path.back() == ' ') path.pop_back();
   if (path.empty()) return false;
@@ -358,14 +434,10 @@ bool open_unit(int unit, const std::string& name, std::string_view status, std::
   if (st == "new" && exists) return false;
   Unit u;
   if (ac == "write") {
-    struct stat info {};
-    if (stat(path.c_str(), &info) == 0 && table().holds({info.st_dev, info.st_ino})) return false;
-    // A sequential file written from its start loses what followed. A FIFO
-    // that nobody reads is refused rather than waited for.
-    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0 || !blocking(fd)) return false;
-    u.id = regular_file_id(fd);
-    auto f = std::make_unique<FileOut>(fd);
+    const int fd = open_for_writing(path);
+    if (fd < 0) return false;
+    u.id = held_file_id(fd);
+    auto f = std::make_unique<FileOut>(fd, true);
     u.file_out = f.get();
     u.buf = std::move(f);
     u.stream = std::make_unique<std::iostream>(u.buf.get());
@@ -374,9 +446,9 @@ bool open_unit(int unit, const std::string& name, std::string_view status, std::
     // Without an action the file is read; with a status that allows it, a
     // missing one is created first. Nothing here writes to such a unit.
     const bool create = ac != "read" && st != "old" && !exists;
-    int fd = open_for_reading(path, create);
+    const int fd = open_for_reading(path, create);
     if (fd < 0) return false;
-    u.id = regular_file_id(fd);
+    u.id = held_file_id(fd);
     u.buf = std::make_unique<FdIn>(fd, true);
     u.stream = std::make_unique<std::iostream>(u.buf.get());
     u.in = u.stream.get();
@@ -432,11 +504,11 @@ void flush_units() {
 }
 
 bool output_lost() {
-  return table().console_failed || file_output_lost;
+  return table().console_failed || output_was_lost;
 }
 
 void note_lost_output() {
-  file_output_lost = true;
+  output_was_lost = true;
 }
 
 void close_file_units() {
@@ -451,38 +523,8 @@ void close_file_units() {
   flush_units();
 }
 
-void catch_interrupts() {
-  if (wake_read < 0) {
-    int ends[2];
-    if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) == 0) {
-      wake_read = ends[0];
-      wake_write = ends[1];
-    }
-  }
-  // What an earlier run's interrupt left in the pipe would wake every wait.
-  char drained[64];
-  while (wake_read >= 0 && ::read(wake_read, drained, sizeof drained) > 0) {
-  }
-  interrupted = 0;
-  struct sigaction action {};
-  action.sa_handler = record_interrupt;
-  sigemptyset(&action.sa_mask);
-  // Writes and waits for a command go on; a read about to wait looks at
-  // the pipe as well.
-  action.sa_flags = SA_RESTART;
-  for (std::size_t k = 0; k < std::size(kInterrupts); ++k)
-    sigaction(kInterrupts[k], &action, catching ? nullptr : &before[k]);
-  catching = true;
-}
-
-void release_interrupts() {
-  if (!catching) return;
-  for (std::size_t k = 0; k < std::size(kInterrupts); ++k) sigaction(kInterrupts[k], &before[k], nullptr);
-  catching = false;
-}
-
-int interrupt_signal() {
-  return interrupted;
+void give_back_unread_input() {
+  standard_input_buffer().give_back();
 }
 
 }  // namespace gral

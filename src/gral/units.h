@@ -4,7 +4,8 @@
 // tests can bind units 5 and 6 to string streams and run whole dialogues.
 // From the first use of the units on, a console pipe whose reader has gone
 // and a file grown to the size limit make writes fail instead of ending the
-// process by a signal.
+// process by a signal. A console or file that would keep the program
+// waiting through an interrupt has the output it does not take dropped.
 #pragma once
 
 #include <iosfwd>
@@ -25,12 +26,22 @@ void bind_standard_console();
 // happens at the price of a test.
 bool write_record(int unit, std::string_view record);
 
-// Reads one record without its newline; nullopt at end of input or on a read
-// error, and at once after an interrupt. Standard output and every file
-// being written are flushed before the keyboard is read, so the question is
-// on the screen and a viewer shows what is drawn while the program waits. A
-// record keeps at most 64 KiB; the rest of its line is skipped.
+// Reads one record without its newline (and without a carriage return
+// right before it); nullopt at end of input or on a read error. A read that
+// would wait gives way to an interrupt: nullopt at once, and a line not yet
+// ended is not a record. Before the keyboard, or a command file that is a
+// pipe, keeps the program waiting, standard output and every file being
+// written are written through, so the question is on the screen and a
+// viewer shows what is drawn. A record keeps at most 64 KiB; the rest of its
+// line is skipped.
 std::optional<std::string> read_record(int unit);
+// Whether the last record read on the unit was longer than what is kept: a
+// number read from it would be what the cut left of it.
+bool record_was_cut(int unit);
+// What the keyboard read ahead and the run did not use is handed back to a
+// standard input that can seek: the next command that reads it starts just
+// after the last line the run read.
+void give_back_unread_input();
 
 // Opens a sequential text file on a unit. status: "old", "new", "unknown",
 // "replace", "scratch"; action: "write", "read", or blank for reading with a
@@ -38,9 +49,10 @@ std::optional<std::string> read_record(int unit);
 // reading must be a regular file or a pipe. Opening never waits: a FIFO
 // without a writer reads as empty, one without a reader is not opened for
 // writing. A file that the run holds open (the command file being
-// replayed, a console redirected to a file), reached by any name, is not
-// opened for writing: it would be cut short under the reader. Returns false
-// when it cannot be opened.
+// replayed, the standard input or output, whether a file, a pipe or a
+// terminal), reached by any name, is not opened for writing: it would be cut
+// short under the reader. Nor is a file the run is writing opened for
+// reading. Returns false when it cannot be opened.
 bool open_unit(int unit, const std::string& name, std::string_view status, std::string_view action);
 // Closes a unit, writing what is pending first. Gives the system's error
 // number of the first failed write, flush or close of the file since it was
@@ -74,14 +86,5 @@ bool output_lost();
 void note_lost_output();
 // Closes every file unit (5 and 6 stay bound).
 void close_file_units();
-
-// SIGINT, SIGTERM and SIGHUP, from here on, are recorded instead of ending
-// the process: a read waiting for input returns at once as at its end, and
-// the caller ends the run at its next question, with the plot file finished.
-// Until release_interrupts, which puts back what was there before.
-void catch_interrupts();
-void release_interrupts();
-// The first of those signals since catch_interrupts; 0 while none came.
-int interrupt_signal();
 
 }  // namespace gral

@@ -104,9 +104,10 @@ void varnholt_pk() {
 }
 
 int run_varnholt_pk() {
+  // Before anything else, so that no signal finds the run half started.
+  gral::catch_interrupts();
   gral::run_end_hooks().trailer = progtail2;
   gral::set_end_of_input_status(1);
-  gral::catch_interrupts();
   int status = 0;
   try {
     varnholt_pk();

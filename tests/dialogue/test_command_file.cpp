@@ -52,7 +52,9 @@ TEST(CommandFile, AnswersQuestionsThenHandsBackOrQuits) {
 
 // A plot file opened on the command file being replayed, by another name of
 // it, would cut short the answers still to come: refused as a file that
-// cannot be opened, and the file in use is left as it was.
+// cannot be opened, and the file in use is left as it was. The other way,
+// the open plot file replayed as a command file would feed the program its
+// own PostScript: refused too.
 TEST(CommandFile, PlotFileOnTheCommandFileInUseIsRefused) {
   testing_support::TempDir dir;
   const std::string answers = "100\n\n./same.cmd\nlink.cmd\ns.ps\n9999\n";
@@ -71,6 +73,15 @@ TEST(CommandFile, PlotFileOnTheCommandFileInUseIsRefused) {
                                               refused(" File name = link.cmd" + std::string(242, ' ')),
                                               {" New value = s.ps" + std::string(246, ' ')}}));
   testing_support::expect_renders("s.ps");
+
+  // Refused at the keyboard, not retried, and the error's pause answered.
+  s = dialogue::run("\n10\n\nopen.ps\n5000\n5001\nopen.ps\n\n0\n\n20\n\n9999\n");
+  EXPECT_EQ(s.status, 0);
+  EXPECT_TRUE(testing_support::has_in_order(s.lines, {{" COULD NOT OPEN alternate standard input FILE",
+                                                       " File name = open.ps" + std::string(243, ' ')},
+                                                      {" COULD NOT OPEN COMMAND FILE  "},
+                                                      {" The PostScript plot file is closed"}}));
+  testing_support::expect_renders("open.ps");
 }
 
 }  // namespace

@@ -1,15 +1,20 @@
 // Ctrl-C, SIGTERM and a closed terminal while the program waits at its menu
 // with two plots drawn: the run ends as at the end of its input, the plot
-// file finished so that every plot drawn renders, and the exit status tells
-// which signal came. While the program waits, the file on disk already holds
-// what is drawn, for a viewer to show.
+// file finished so that every plot drawn renders, and the program dies by
+// the signal that came, so that a shell loop running it stops. While the
+// program waits, the file on disk already holds what is drawn, for a viewer
+// to show. Nothing holds an interrupt up, and nothing but an interrupt that
+// is wanted ends the run.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "support/plotfiles.h"
@@ -47,6 +52,15 @@ void draw_both_plots(Interactive& p) {
   ASSERT_TRUE(p.wait_for(" Enter your choice\n"));
 }
 
+// The plot file ends with its trailer after `pages` pages, and renders.
+void expect_finished(const std::string& file, const std::string& pages) {
+  const Lines plot = file_lines(file);
+  ASSERT_GT(plot.size(), 5u);
+  EXPECT_EQ(Lines(plot.end() - 5, plot.end()),
+            (Lines{"showpage", "%%End Page", "%%Trailer", pages, "%%EOF"}));
+  expect_renders(file);
+}
+
 TEST_F(Interrupts, EndTheRunWithEveryPlotKept) {
   for (const int sig : {SIGINT, SIGTERM, SIGHUP}) {
     SCOPED_TRACE(sig);
@@ -54,14 +68,122 @@ TEST_F(Interrupts, EndTheRunWithEveryPlotKept) {
     draw_both_plots(p);
     ASSERT_TRUE(p.signal(sig));
     const ProcessEnd end = p.finish();
-    EXPECT_EQ(std::tuple(end.exited, end.code, end.err), std::tuple(true, 128 + sig, ""));
+    EXPECT_EQ(std::tuple(end.exited, end.signal, end.err), std::tuple(false, sig, ""));
     EXPECT_TRUE(
         has_in_order(split_lines(end.out), {{" ===> INTERRUPTED: RUN ENDED"}, {" @ PROGRAM varnholt_pk"}}));
-    const Lines plot = file_lines("s.ps");
-    ASSERT_GT(plot.size(), 5u);
-    EXPECT_EQ(Lines(plot.end() - 5, plot.end()),
-              (Lines{"showpage", "%%End Page", "%%Trailer", "%%Pages:   2", "%%EOF"}));
-    expect_renders("s.ps");
+    expect_finished("s.ps", "%%Pages:   2");
+  }
+}
+
+// Ctrl-C at a terminal reaches the whole job: a shell loop that runs the
+// program stops at the first, seeing the program die by it.
+TEST_F(Interrupts, AShellLoopStopsAtOneCtrlC) {
+  Interactive p({.shell = "for i in 1 2 3; do \"$VPK\"; done"});
+  draw_both_plots(p);
+  ASSERT_TRUE(p.signal_group(SIGINT));
+  const ProcessEnd end = p.finish();
+  EXPECT_EQ(std::tuple(end.exited, end.signal, end.err), std::tuple(false, SIGINT, ""));
+  EXPECT_EQ(count(split_lines(end.out), " @             HIT RETURN TO CONTINUE"), 1);
+  expect_finished("s.ps", "%%Pages:   2");
+}
+
+// Started with the signal ignored (nohup, a script's background job), the
+// program ignores it too and its answers are all used.
+TEST_F(Interrupts, ASignalIgnoredAtTheStartStaysIgnored) {
+  for (const int sig : {SIGHUP, SIGINT}) {
+    SCOPED_TRACE(sig);
+    Interactive p({.ignored = {sig}});
+    draw_both_plots(p);
+    ASSERT_TRUE(p.signal(sig));
+    ASSERT_TRUE(p.type("9999"));
+    ASSERT_TRUE(p.wait_for(" Enter CR = Return to close the PostScript file\n"));
+    ASSERT_TRUE(p.type(""));
+    const ProcessEnd end = p.finish();
+    EXPECT_EQ(std::tuple(end.exited, end.code, end.err), std::tuple(true, 0, ""));
+    expect_finished("s.ps", "%%Pages:   2");
+  }
+}
+
+// Back to back, the first of two signals is the one the program dies by.
+TEST_F(Interrupts, TheFirstOfTwoSignalsDecides) {
+  for (int run = 0; run < 10; ++run) {
+    Interactive p;
+    ASSERT_TRUE(p.wait_for(" @             HIT RETURN TO CONTINUE\n"));
+    ASSERT_TRUE(p.signal(SIGINT) && p.signal(SIGTERM));
+    EXPECT_EQ(p.finish().signal, SIGINT) << run;
+  }
+}
+
+// A console that nobody reads (a pager left alone, a stalled pipe) holds up
+// neither the signal nor the plot file: what the console does not take is
+// dropped, and the run ends at once.
+TEST_F(Interrupts, AConsoleNobodyReadsHoldsNothingUp) {
+  Interactive p;
+  std::string answers = "\n10\n\ns.ps\n100\n2\n";
+  // Each menu code that is none shows the menu again: far more than a pipe holds.
+  for (int i = 0; i < 100; ++i) answers += "1\n";
+  ASSERT_TRUE(p.type(answers));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  ASSERT_TRUE(p.signal(SIGTERM));
+  EXPECT_TRUE(p.ends_within(std::chrono::milliseconds(1000)));
+  EXPECT_EQ(p.finish().signal, SIGTERM);
+  expect_finished("s.ps", "%%Pages:   1");
+}
+
+// An answer is a line: what was typed of one not yet ended when the signal
+// comes is no plot file name.
+TEST_F(Interrupts, AHalfTypedLineIsNoAnswer) {
+  Interactive p;
+  for (const auto& [question, answer] : {std::pair{" @             HIT RETURN TO CONTINUE\n", ""},
+                                         {" Enter your choice\n", "100"},
+                                         {" Default = Yes\n", ""}}) {
+    ASSERT_TRUE(p.wait_for(question)) << "not shown: " << question;
+    ASSERT_TRUE(p.type(answer));
+  }
+  ASSERT_TRUE(p.wait_for(" Enter PostScript plot file name\n"));
+  ASSERT_TRUE(p.type("stre", std::chrono::milliseconds(5000), false));
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  ASSERT_TRUE(p.signal(SIGINT));
+  EXPECT_EQ(p.finish().signal, SIGINT);
+  EXPECT_FALSE(std::filesystem::exists("stre"));
+}
+
+// The host facts are asked by commands of their own at the start. A signal
+// then ends the run at its first question and spoils nothing: the facts
+// already written are read, a command the terminal's Ctrl-C ended is no
+// fault of the host, and no temporary file is left. Nor does a parent that
+// ignores SIGCHLD keep the program from waiting for its commands.
+TEST_F(Interrupts, HostFactsStandUpToSignalsAtTheStart) {
+  std::filesystem::create_directory("slow");
+  std::ofstream("slow/sed") << "#!/bin/sh\nsleep 1\nexec /usr/bin/sed \"$@\"\n";
+  std::filesystem::permissions("slow/sed", std::filesystem::perms::owner_all);
+  struct Case {
+    Start start;
+    int sig;
+    bool to_group;
+  };
+  for (const auto& [start, sig, to_group] :
+       {Case{{.path_first = "slow"}, SIGTERM, false}, Case{{.path_first = "slow"}, SIGINT, true},
+        Case{{.ignored = {SIGCHLD}}, 0, false}}) {
+    SCOPED_TRACE(sig);
+    Interactive p(start);
+    if (sig == 0) {
+      ASSERT_TRUE(p.type("\n9999"));
+    } else {
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      ASSERT_TRUE(to_group ? p.signal_group(sig) : p.signal(sig));
+    }
+    const ProcessEnd end = p.finish();
+    EXPECT_EQ(std::tuple(end.exited, end.signal, end.err), std::tuple(sig == 0, sig, ""));
+    const Lines out = split_lines(end.out);
+    EXPECT_EQ(count(out, " ===> INTERRUPTED: RUN ENDED"), sig == 0 ? 0 : 1);
+    EXPECT_TRUE(std::none_of(out.begin(), out.end(), [](const std::string& l) {
+      return l.find("COULD NOT") != l.npos;
+    })) << end.out;
+    // Read, not cut short; a command that was ended told nothing.
+    EXPECT_EQ(count(out, " @       CPU: unknown"), to_group ? 1 : 0);
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+      EXPECT_EQ(entry.path().filename().string().find("_tmp_"), std::string::npos) << entry.path();
   }
 }
 
@@ -89,7 +211,7 @@ TEST_F(Interrupts, EndAReplayedCommandFileToo) {
   ASSERT_TRUE(p.signal(SIGTERM));
   const ProcessEnd end = p.finish();
   close(writer);
-  EXPECT_EQ(std::tuple(end.exited, end.code, end.err), std::tuple(true, 143, ""));
+  EXPECT_EQ(std::tuple(end.exited, end.signal, end.err), std::tuple(false, SIGTERM, ""));
 
   Interactive quit;
   ASSERT_TRUE(quit.wait_for(" @             HIT RETURN TO CONTINUE\n"));

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <thread>
@@ -13,6 +14,7 @@
 #include "gral/fileopen.h"
 #include "gral/platform.h"
 #include "gral/prompts.h"
+#include "gral/signals.h"
 #include "gral/units.h"
 #include "records/fixedtext.h"
 #include "support/expect.h"
@@ -175,6 +177,59 @@ TEST(Units, FirstWriteErrorKeptUntilTheCloseAndSignalsIgnoredInTheProgramOnly) {
   gral::RealPlatform().run_command("grep SigIgn /proc/self/status", "ignored.txt");
   const unsigned long ignored = std::stoul(file_text("ignored.txt").substr(7), nullptr, 16);
   EXPECT_EQ(ignored & ((1ul << (SIGPIPE - 1)) | (1ul << (SIGXFSZ - 1))), 0ul);
+}
+
+// A file being written goes out when a read is about to wait, and only then:
+// a command file that is a pipe with its next line already there costs the
+// file no write.
+TEST(Units, FilesAreWrittenThroughOnlyBeforeAReadWaits) {
+  TempDir dir;
+  ASSERT_EQ(mkfifo("slow.cmd", 0600), 0);
+  ASSERT_TRUE(gral::open_unit(15, "slow.cmd", "old", "read"));
+  const int writer = open("slow.cmd", O_WRONLY);
+  ASSERT_EQ(write(writer, "first\n", 6), 6);
+  ASSERT_TRUE(gral::open_unit(50, "drawn.txt", "unknown", "write"));
+  EXPECT_TRUE(gral::write_record(50, "drawn"));
+  EXPECT_EQ(gral::read_record(15), "first");
+  EXPECT_EQ(file_text("drawn.txt"), "");
+  std::string while_waiting;
+  std::thread later([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    while_waiting = file_text("drawn.txt");
+    (void)!write(writer, "second\n", 7);
+  });
+  EXPECT_EQ(gral::read_record(15), "second");
+  later.join();
+  EXPECT_EQ(while_waiting, "drawn\n");
+  close(writer);
+  gral::close_unit(15);
+  gral::close_unit(50);
+}
+
+// The name of a plot file swapped between the file in use and another while
+// the plot file is opened on it, again and again: the file in use never
+// loses its text, whichever file the name led to.
+TEST(Units, AFileInUseSurvivesANameSwappedWhileItIsOpened) {
+  TempDir dir;
+  dir.file("in_use.cmd", "answers\n");
+  dir.file("other.txt", "");
+  ASSERT_TRUE(gral::open_unit(15, "in_use.cmd", "old", "read"));
+  ASSERT_EQ(symlink("other.txt", "name"), 0);
+  std::atomic<bool> done = false;
+  std::thread swapper([&] {
+    for (bool in_use = true; !done; in_use = !in_use) {
+      (void)!symlink(in_use ? "in_use.cmd" : "other.txt", "next");
+      (void)!rename("next", "name");
+    }
+  });
+  for (int i = 0; i < 3000 && file_text("in_use.cmd") == "answers\n"; ++i) {
+    gral::open_unit(50, "name", "unknown", "write");
+    gral::close_unit(50);
+  }
+  done = true;
+  swapper.join();
+  EXPECT_EQ(file_text("in_use.cmd"), "answers\n");
+  gral::close_unit(15);
 }
 
 // An interrupt ends a read that waits, here on a command file whose writer

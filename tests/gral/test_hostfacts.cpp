@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <signal.h>
 #include <sys/utsname.h>
 #include <unistd.h>
 
@@ -123,7 +124,8 @@ TEST_F(HostFacts, RealPlatformReportsThisMachine) {
 }
 
 // A command's file takes the first free number after regular files; it stops
-// at anything else, and after 999.
+// at anything else, and after 999. A command that cannot be waited for (its
+// parent ignoring SIGCHLD has it reaped unseen) leaves no file behind.
 TEST_F(HostFacts, RealCommandsTakeTheNextFreeName) {
   ASSERT_EQ(std::system("echo a >x_001.txt; echo b >x_002.txt; mkfifo y_002.txt; echo c >z_999.txt"), 0);
   // file asked for, file named, cmdstat, cmdmsg
@@ -139,4 +141,12 @@ TEST_F(HostFacts, RealCommandsTakeTheNextFreeName) {
   }
   EXPECT_EQ(std::tuple(file_text("x_001.txt"), file_text("x_002.txt"), file_text("x_005.txt")),
             std::tuple("a\n", "b\n", "run\n"));
+
+  struct sigaction ignore {
+  }, before{};
+  ignore.sa_handler = SIG_IGN;
+  sigaction(SIGCHLD, &ignore, &before);
+  const gral::CommandResult r = gral::RealPlatform().run_command("echo run", "w_001.txt");
+  sigaction(SIGCHLD, &before, nullptr);
+  EXPECT_EQ(std::pair(r.cmdstat, std::filesystem::exists("w_001.txt")), std::pair(1, false));
 }

@@ -23,7 +23,7 @@ auto ask(auto prompt, auto... args) {
 // answer, in this order; the rules of dots stand only at output level 2.
 void transcript(auto prompt, bool level2, const char* keyboard, auto init, const auto& value,
                 const Lines& shown) {
-  SCOPED_TRACE(keyboard);
+  SCOPED_TRACE(std::string(keyboard).substr(0, 80));
   auto v = init;
   st = 77;
   const Outcome r = run_with(keyboard, [&] {
@@ -78,8 +78,9 @@ TEST(Prompts, TextAnswersFitTheirLengthAndShowTheDefaultsCharacterCode) {
   transcript(ask(inchardef, "file name", "abc"), true, "\n", std::string(10, 'x'), "abc       ",
              {" Enter file name", kHint, " Default = abc", " ichar =  32 => use default value",
               " New value = abc       "});
+  // A line ended by CR LF is the line without either.
   transcript(ask(inchardef, "file name", "abcdefgh"), false, "\r\n", std::string(4, 'x'), "abcd",
-             {" ichar =  13 => use default value", " New value = abcd"});
+             {" ichar =  32 => use default value", " New value = abcd"});
 }
 
 // A leading blank takes the default; only 20 characters are read. Without a
@@ -97,6 +98,9 @@ TEST(Prompts, IntegersTakeTheDefaultRetryLettersAndRefuseValuesOutside) {
               " ==> RETRYING", dflt, " New value =            99"});
   transcript(ask(ininteg1, "choice"), true, "\n   \n12 13\n", 0, 12,
              {" Enter choice", " New value =            12"});
+  // Nor is a number the cut of a record longer than the 64 KiB kept.
+  transcript(ask(ininteg1, "choice"), true, (std::string(65534, '0') + "100\n\n5\n").c_str(), 0, 5,
+             {" Enter choice", " could not read choice", " Enter choice", " New value =             5"});
   transcript(ask(inintegvin1, "index", -10, 10), true, "\n\n-11\n\n-10\n", 0, -10,
              {inside, name_line("***", "inintegvin1"), " index =          -11", " outside [-10,10]", inside,
               " New value =           -10"});

@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "support/console.h"
 
@@ -40,12 +41,12 @@ inline const std::string kPipe = "|", kReaderGone = "|-";
 // signals at their defaults, whatever the test process ignores. A run that
 // does not end by itself within 10 seconds is stopped.
 inline ProcessRun run_program(const std::string& keyboard, const std::string& out = "out.txt",
-                              const std::string& in = "keyboard.txt", long file_limit = 0) {
-  std::ofstream("keyboard.txt") << keyboard;
+                              const std::string& in = "keyboard.txt", long file_limit = 0,
+                              const std::string& program = VPK_PROGRAM) {
+  if (in == "keyboard.txt") std::ofstream("keyboard.txt") << keyboard;
   const bool piped = out == kPipe || out == kReaderGone;
   const std::string redirect = piped ? "" : out == "&-" ? ">&-" : ">" + out;
-  const std::string command =
-      std::string("exec timeout 10 ") + VPK_PROGRAM + " <" + in + " " + redirect + " 2>err.txt";
+  const std::string command = "exec timeout 10 " + program + " <" + in + " " + redirect + " 2>err.txt";
   int ends[2] = {-1, -1};
   if (piped && pipe(ends) != 0) return {};
   if (out == kReaderGone) close(ends[0]), ends[0] = -1;
@@ -86,6 +87,15 @@ inline ProcessRun run_program(const std::string& keyboard, const std::string& ou
   return r;
 }
 
+// Runs a line of bash in the current directory, as a script around the
+// program runs it: $VPK names the program. Standard input is /dev/null
+// unless the line redirects it; what it writes on standard output is kept.
+// A line that has not ended within 10 seconds is stopped.
+inline ProcessRun run_shell(const std::string& line) {
+  std::ofstream("script.sh") << "export VPK=" << VPK_PROGRAM << "\n" << line << "\n";
+  return run_program("", kPipe, "/dev/null", 0, "bash script.sh");
+}
+
 // The largest resident size, in MiB, of any program run so far.
 inline long peak_child_mib() {
   rusage u{};
@@ -97,23 +107,39 @@ inline long peak_child_mib() {
 // signal (an exit with code 130 is not a death by SIGINT).
 struct ProcessEnd {
   bool exited = false;
-  int code = -1;    // when exited
-  int signal = 0;   // when not; SIGKILL when finish() had to stop it
-  std::string out;  // all it wrote on standard output
-  std::string err;  // on standard error (err.txt)
+  int code = -1;     // when exited
+  int signal = 0;    // when not; SIGKILL when finish() had to stop it
+  std::string out;   // all it wrote on standard output
+  std::string err;   // on standard error (err.txt)
+  long writes = -1;  // write calls it made (the program's own, not its children's)
+};
+
+// How an interactive run starts: the program itself, or a line of bash that
+// runs it ($VPK); with some signals ignored, as nohup or a script's
+// background job starts it; with a folder of stand-in commands first on
+// PATH.
+struct Start {
+  std::string shell = "";
+  std::vector<int> ignored = {};
+  std::string path_first = "";
 };
 
 // The program run in the current directory as a person at a keyboard runs
 // it: the test writes each line only after the question has been read off
 // the console pipe, so a prompt left in a buffer while the program waits is
-// a wait that times out, not a test that hangs. The program is exec'ed
-// directly, so signal() reaches the program itself; it starts with the
-// signals at their defaults and unblocked, whatever the test process does.
+// a wait that times out, not a test that hangs. The program (or the shell)
+// is exec'ed directly in a process group of its own, as a terminal's
+// foreground job: signal() reaches the program itself, signal_group() every
+// process of the job, as a key at the terminal does. It starts with the
+// signals at their defaults and unblocked, whatever the test process does,
+// but for those it is told to start with ignored. The keyboard stays open
+// until the test closes it or the program has ended: a read that ignores a
+// signal waits on.
 class Interactive {
  public:
   using ms = std::chrono::milliseconds;
 
-  Interactive() {
+  explicit Interactive(const Start& start = {}) {
     // A keyboard whose program has gone is a failed write, not the test's death.
     ::signal(SIGPIPE, SIG_IGN);
     int in[2], out[2];
@@ -125,21 +151,31 @@ class Interactive {
     sigset_t set;
     sigemptyset(&set);
     for (int s : {SIGPIPE, SIGXFSZ, SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&set, s);
+    const std::string path = start.path_first + ":" + (getenv("PATH") ? getenv("PATH") : "/usr/bin:/bin");
     pid_ = fork();
     if (pid_ == 0) {
-      for (int s : {SIGPIPE, SIGXFSZ, SIGINT, SIGTERM, SIGHUP, SIGQUIT}) ::signal(s, SIG_DFL);
+      setpgid(0, 0);
+      for (int s : {SIGPIPE, SIGXFSZ, SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGCHLD}) ::signal(s, SIG_DFL);
+      for (int s : start.ignored) ::signal(s, SIG_IGN);
       sigprocmask(SIG_UNBLOCK, &set, nullptr);
       const int err = open("err.txt", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
       if (err < 0 || dup2(in[0], 0) < 0 || dup2(out[1], 1) < 0 || dup2(err, 2) < 0) _exit(126);
-      execl(VPK_PROGRAM, VPK_PROGRAM, static_cast<char*>(nullptr));
+      if (!start.path_first.empty()) setenv("PATH", path.c_str(), 1);
+      setenv("VPK", VPK_PROGRAM, 1);
+      if (start.shell.empty()) {
+        execl(VPK_PROGRAM, VPK_PROGRAM, static_cast<char*>(nullptr));
+      } else {
+        execl("/bin/bash", "bash", "-c", start.shell.c_str(), static_cast<char*>(nullptr));
+      }
       _exit(127);
     }
+    if (pid_ > 0) setpgid(pid_, pid_);
     close(in[0]), close(out[1]);
     keyboard_ = in[1], console_ = out[0];
     if (pid_ < 0) close_keyboard();
   }
   ~Interactive() {
-    if (pid_ > 0) kill(pid_, SIGKILL), reap();
+    if (pid_ > 0) kill(-pid_, SIGKILL), reap();
     close_keyboard();
     if (console_ >= 0) close(console_);
   }
@@ -159,9 +195,10 @@ class Interactive {
   // All read so far.
   const std::string& output() const { return out_; }
 
-  // False when the program does not take the line within the timeout.
-  bool type(const std::string& line, ms timeout = ms(5000)) {
-    const std::string l = line + "\n";
+  // False when the program does not take the line within the timeout. A
+  // line typed without its end is left for the program to wait on.
+  bool type(const std::string& line, ms timeout = ms(5000), bool ended = true) {
+    const std::string l = ended ? line + "\n" : line;
     for (std::size_t done = 0; done < l.size();) {
       pollfd p{keyboard_, POLLOUT, 0};
       const int ready = keyboard_ < 0 ? -1 : poll(&p, 1, static_cast<int>(timeout.count()));
@@ -174,25 +211,36 @@ class Interactive {
     return true;
   }
   bool signal(int sig) { return pid_ > 0 && kill(pid_, sig) == 0; }
+  bool signal_group(int sig) { return pid_ > 0 && kill(-pid_, sig) == 0; }
   void close_keyboard() {
     if (keyboard_ >= 0) close(keyboard_), keyboard_ = -1;
   }
 
-  // Closes the keyboard, reads the output to its end and waits for the
-  // program, killing it when it has not ended within the timeout.
+  // Whether the program has ended within the timeout, its console left
+  // unread meanwhile.
+  bool ends_within(ms timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    siginfo_t info{};
+    while (pid_ > 0 && waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+           info.si_pid == 0 && std::chrono::steady_clock::now() < deadline)
+      usleep(5000);
+    return info.si_pid != 0;
+  }
+
+  // Reads the output to its end and waits for the program, with the
+  // keyboard open, killing it when it has not ended within the timeout;
+  // then closes the keyboard.
   ProcessEnd finish(ms timeout = ms(5000)) {
-    close_keyboard();
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (read_some(deadline)) {
     }
     ProcessEnd r;
     if (pid_ <= 0) return r;
-    int raw = 0;
-    pid_t got;
-    while ((got = waitpid(pid_, &raw, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline)
-      usleep(10000);
-    if (got == 0) kill(pid_, SIGKILL), raw = reap();
-    pid_ = -1;
+    const auto left = std::chrono::duration_cast<ms>(deadline - std::chrono::steady_clock::now());
+    if (!ends_within(std::max(left, ms(0)))) kill(-pid_, SIGKILL);
+    r.writes = writes_made();
+    const int raw = reap();
+    close_keyboard();
     while (read_some(std::chrono::steady_clock::now())) {
     }
     r.exited = WIFEXITED(raw);
@@ -221,6 +269,19 @@ class Interactive {
       out_.append(chunk, static_cast<std::size_t>(n));
       return true;
     }
+  }
+  // The program's write calls, read while it is a zombie not yet reaped.
+  long writes_made() {
+    siginfo_t info{};
+    while (waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
+    }
+    std::ifstream io("/proc/" + std::to_string(pid_) + "/io");
+    for (std::string key; io >> key;) {
+      long value = 0;
+      io >> value;
+      if (key == "syscw:") return value;
+    }
+    return -1;
   }
   int reap() {
     int raw = 0;
