@@ -179,15 +179,25 @@ TEST(Units, FirstWriteErrorKeptUntilTheCloseAndSignalsIgnoredInTheProgramOnly) {
   EXPECT_EQ(ignored & ((1ul << (SIGPIPE - 1)) | (1ul << (SIGXFSZ - 1))), 0ul);
 }
 
+// A command file on unit 15 that is a FIFO whose writer is slow, its first
+// line written; the writer's end, or -1.
+namespace {
+int slow_command_file() {
+  if (mkfifo("slow.cmd", 0600) != 0 || !gral::open_unit(15, "slow.cmd", "old", "read")) return -1;
+  const int writer = open("slow.cmd", O_WRONLY);
+  if (writer < 0 || write(writer, "first\n", 6) == 6) return writer;
+  close(writer);
+  return -1;
+}
+}  // namespace
+
 // A file being written goes out when a read is about to wait, and only then:
 // a command file that is a pipe with its next line already there costs the
 // file no write.
 TEST(Units, FilesAreWrittenThroughOnlyBeforeAReadWaits) {
   TempDir dir;
-  ASSERT_EQ(mkfifo("slow.cmd", 0600), 0);
-  ASSERT_TRUE(gral::open_unit(15, "slow.cmd", "old", "read"));
-  const int writer = open("slow.cmd", O_WRONLY);
-  ASSERT_EQ(write(writer, "first\n", 6), 6);
+  const int writer = slow_command_file();
+  ASSERT_GE(writer, 0);
   ASSERT_TRUE(gral::open_unit(50, "drawn.txt", "unknown", "write"));
   EXPECT_TRUE(gral::write_record(50, "drawn"));
   EXPECT_EQ(gral::read_record(15), "first");
@@ -237,10 +247,8 @@ TEST(Units, AFileInUseSurvivesANameSwappedWhileItIsOpened) {
 // next catch. A read that has its line gives it first.
 TEST(Units, AnInterruptEndsAWaitingReadAtOnce) {
   TempDir dir;
-  ASSERT_EQ(mkfifo("slow.cmd", 0600), 0);
-  ASSERT_TRUE(gral::open_unit(15, "slow.cmd", "old", "read"));
-  const int writer = open("slow.cmd", O_WRONLY);
-  ASSERT_EQ(write(writer, "first\n", 6), 6);
+  const int writer = slow_command_file();
+  ASSERT_GE(writer, 0);
   gral::catch_interrupts();
   EXPECT_EQ(gral::read_record(15), "first");
   std::thread later([] {
