@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -32,7 +34,34 @@ const char* const kCommands =
 
 std::string old_program;
 
+// Every benchmark works in a fresh directory of its own, removed with all in
+// it when the benchmark ends: the command and keyboard files and the host
+// facts' temporary files have fixed names, which two runs side by side would
+// otherwise share. The directory is per benchmark rather than per process so
+// that a relative --benchmark_out still lands where it was asked for.
+class WorkDir {
+ public:
+  WorkDir() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "bench_session_XXXXXX").string();
+    if (!mkdtemp(tmpl.data())) std::abort();
+    dir_ = tmpl;
+    std::filesystem::current_path(dir_);
+  }
+  ~WorkDir() {
+    std::error_code ec;
+    std::filesystem::current_path(home_, ec);
+    std::filesystem::remove_all(dir_, ec);
+  }
+  WorkDir(const WorkDir&) = delete;
+  WorkDir& operator=(const WorkDir&) = delete;
+
+ private:
+  const std::filesystem::path home_ = std::filesystem::current_path();
+  std::filesystem::path dir_;
+};
+
 void BM_SessionFromCommandFile(benchmark::State& state) {
+  WorkDir wd;
   const std::string file = "bench_session_commands.txt";
   std::ofstream(file) << kCommands;
   const std::string keyboard = "\n5000\n5001\n" + file + "\n";
@@ -50,7 +79,6 @@ void BM_SessionFromCommandFile(benchmark::State& state) {
     benchmark::DoNotOptimize(bytes);
   }
   state.counters["console_bytes"] = static_cast<double>(bytes);
-  std::remove(file.c_str());
 }
 BENCHMARK(BM_SessionFromCommandFile)->Unit(benchmark::kMillisecond);
 
@@ -58,6 +86,7 @@ BENCHMARK(BM_SessionFromCommandFile)->Unit(benchmark::kMillisecond);
 // (processor model and kernel release) wait for a child process; the rest of
 // the session is the dialogue itself.
 void BM_HostFactCommands(benchmark::State& state) {
+  WorkDir wd;
   std::ostringstream out;
   std::istringstream in;
   gral::bind_console(in, out);
@@ -100,6 +129,7 @@ double median(std::vector<double> v) {
 // This build and the previous one, run in turns so that both see the same
 // machine: the median of 51 runs each, and their ratio.
 void BM_WholeProcessStartToQuit(benchmark::State& state) {
+  WorkDir wd;
   const std::string keyboard = "bench_session_keyboard.txt";
   std::ofstream(keyboard) << "\n31\nn\n9999\n";
   constexpr int kRuns = 51;
@@ -110,7 +140,6 @@ void BM_WholeProcessStartToQuit(benchmark::State& state) {
       if (!old_program.empty()) before.push_back(run_once(old_program, keyboard));
     }
   }
-  std::remove(keyboard.c_str());
   if (std::count(now.begin(), now.end(), -1.0) + std::count(before.begin(), before.end(), -1.0) > 0) {
     state.SkipWithError("a run did not quit with status 0");
     return;
@@ -129,7 +158,8 @@ int main(int argc, char** argv) {
   std::vector<char*> rest;
   for (int i = 0; i < argc; ++i) {
     if (std::strncmp(argv[i], "--old=", 6) == 0) {
-      old_program = argv[i] + 6;
+      // Taken from where the run started: the benchmarks work elsewhere.
+      old_program = std::filesystem::absolute(argv[i] + 6).string();
     } else {
       rest.push_back(argv[i]);
     }
