@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/utsname.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -78,6 +79,85 @@ int create_output(std::string& path, std::string& why) {
   }
 }
 
+// How long a command sent the user's interrupt has to end by it before it
+// is killed: a command that takes the signal for its own may tidy up, but
+// not hold up the run.
+constexpr auto kGraceAfterInterrupt = std::chrono::milliseconds(200);
+
+// Reaps the child; false when it cannot be waited for.
+bool reap(pid_t pid, int& status) {
+  while (waitpid(pid, &status, 0) < 0)
+    if (errno != EINTR) return false;
+  return true;
+}
+
+// Sends the child the interrupt that came, as make does, gives it the grace
+// to end by it, kills it when it did not, and reaps it.
+void end_child(pid_t pid) {
+  kill(pid, interrupt_signal());
+  int status = 0;
+  const auto until = std::chrono::steady_clock::now() + kGraceAfterInterrupt;
+  while (waitpid(pid, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() >= until) {
+      kill(pid, SIGKILL);
+      reap(pid, status);
+      return;
+    }
+    usleep(2000);
+  }
+}
+
+// The child's process descriptor, readable once it has ended; -1 where the
+// system has none.
+int process_descriptor(pid_t pid) {
+#ifdef SYS_pidfd_open
+  return static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+#else
+  (void)pid;
+  return -1;
+#endif
+}
+
+enum class ChildEnd { exited, interrupted, lost };
+
+// Waits for a child of the run's and gives its wait status, or the error of
+// a wait that failed. A command that has ended is the run's whatever came
+// after: its output is read. One still running when an interrupt is
+// recorded, before the wait or during it, is ended and reaped, and the run
+// goes on at once. The wait is a poll of the child's process descriptor
+// beside the interrupts' wake; where the system gives none, a wait for the
+// child that the signal cuts short.
+ChildEnd wait_for_child(pid_t pid, int& status, int& error) {
+  int child = process_descriptor(pid);
+  ChildEnd end = ChildEnd::lost;
+  for (;;) {
+    const pid_t got = waitpid(pid, &status, WNOHANG);
+    if (got == pid) {
+      end = ChildEnd::exited;
+      break;
+    }
+    if (got < 0 && errno != EINTR) {
+      error = errno;
+      break;
+    }
+    if (interrupt_signal() != 0) {
+      end_child(pid);
+      end = ChildEnd::interrupted;
+      break;
+    }
+    if (child >= 0) {
+      if (await_ready(child, POLLIN) != Wait::failed) continue;
+      close(child);
+      child = -1;
+    } else if (waitpid(pid, &status, 0) == pid) {
+      end = ChildEnd::exited;
+      break;
+    }
+  }
+  if (child >= 0) close(child);
+  return end;
+}
+
 }  // namespace
 
 LocalTime RealPlatform::local_time() {
@@ -134,7 +214,7 @@ std::function<CommandResult()> RealPlatform::start_command(const std::string& co
   char sh[] = "sh", c[] = "-c";
   char* argv[] = {sh, c, script.data(), nullptr};
   pid_t pid = 0;
-  const int failed = posix_spawn(&pid, "/bin/sh", &actions, &attributes, argv, environ);
+  const int failed = posix_spawn(&pid, shell_.c_str(), &actions, &attributes, argv, environ);
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   close(fd);
@@ -145,12 +225,12 @@ std::function<CommandResult()> RealPlatform::start_command(const std::string& co
     return [failed, file] { return not_run(std::strerror(failed), file); };
   }
   return [pid, file] {
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-      if (errno == EINTR) continue;
-      const int why = errno;
+    int status = 0, error = 0;
+    const ChildEnd end = wait_for_child(pid, status, error);
+    if (end != ChildEnd::exited) {
+      const std::string why = end == ChildEnd::interrupted ? "ended by the interrupt" : std::strerror(error);
       unlink(file.c_str());
-      return not_run(std::strerror(why), file);
+      return not_run(why, file);
     }
     CommandResult r;
     r.file = file;

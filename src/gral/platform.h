@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace gral {
 
@@ -70,9 +71,10 @@ class Platform {
   virtual float processor_time() = 0;
 };
 
-// The operating system itself.
+// The operating system itself; commands run by the given shell.
 class RealPlatform : public Platform {
  public:
+  explicit RealPlatform(std::string shell = "/bin/sh") : shell_(std::move(shell)) {}
   LocalTime local_time() override;
   std::optional<std::string> login_name() override;
   std::optional<std::string> node_name() override;
@@ -82,6 +84,9 @@ class RealPlatform : public Platform {
   CommandResult remove_file(const std::string& path) override;
   ClockReading system_clock() override;
   float processor_time() override;
+
+ private:
+  std::string shell_;
 };
 
 // The platform in use: the real one unless a test installed another.

@@ -1,7 +1,6 @@
 #include "gral/signals.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -17,17 +16,20 @@ namespace {
 volatile std::sig_atomic_t interrupted = 0;
 int wake_read = -1, wake_write = -1;
 
+PollCall poll_call = ::poll;
+
 constexpr int kInterrupts[] = {SIGINT, SIGTERM, SIGHUP};
-struct Kept {
+// A disposition the program replaced, to be put back on release.
+struct ReplacedAction {
   struct sigaction before {};
-  bool changed = false;
+  bool replaced = false;
 };
-Kept kept_interrupts[std::size(kInterrupts)];
-Kept kept_child;
+ReplacedAction interrupt_actions[std::size(kInterrupts)];
+ReplacedAction child_action;
 bool catching = false;
 
 constexpr int kWriteSignals[] = {SIGPIPE, SIGXFSZ};
-sigset_t ignored_here;
+sigset_t ignored_by_the_program;
 bool write_signals_ignored = false;
 
 extern "C" void record_interrupt(int sig) {
@@ -51,16 +53,9 @@ bool ignored(int sig) {
   return sigaction(sig, nullptr, &now) == 0 && now.sa_handler == SIG_IGN;
 }
 
-// Polls fd for events, with the wake pipe beside it; true when fd is
-// ready, false when the wait ended by an interrupt.
-bool await(int fd, short events) {
-  pollfd p[2] = {{fd, events, 0}, {wake_read, POLLIN, 0}};
-  for (;;) {
-    if (interrupted != 0) return false;
-    const int n = poll(p, wake_read >= 0 ? 2 : 1, -1);
-    if (n < 0 && errno == EINTR) continue;
-    // A failed poll leaves it to the read or write to tell what is wrong.
-    if (n < 0 || p[0].revents != 0) return true;
+void drain_wake_pipe() {
+  char drained[64];
+  while (wake_read >= 0 && ::read(wake_read, drained, sizeof drained) > 0) {
   }
 }
 
@@ -76,36 +71,35 @@ void catch_interrupts() {
     }
   }
   // What an earlier run's interrupt left in the pipe would wake every wait.
-  char drained[64];
-  while (wake_read >= 0 && ::read(wake_read, drained, sizeof drained) > 0) {
-  }
+  drain_wake_pipe();
   interrupted = 0;
   struct sigaction action {};
   action.sa_handler = record_interrupt;
   // The first signal decides: the others wait until it is recorded.
   sigemptyset(&action.sa_mask);
   for (int sig : kInterrupts) sigaddset(&action.sa_mask, sig);
-  // No SA_RESTART: a write that cannot go on (a console nobody reads) must
-  // give way to the signal instead of being started again.
+  // No SA_RESTART: a call that blocks where the program could not help it
+  // (a read whose input another reader took) must give way to the signal
+  // instead of being started again.
   action.sa_flags = 0;
   for (std::size_t k = 0; k < std::size(kInterrupts); ++k) {
-    Kept& kept = kept_interrupts[k];
-    kept.changed = !ignored(kInterrupts[k]) && sigaction(kInterrupts[k], &action, &kept.before) == 0;
+    ReplacedAction& r = interrupt_actions[k];
+    r.replaced = !ignored(kInterrupts[k]) && sigaction(kInterrupts[k], &action, &r.before) == 0;
   }
   // A parent that ignores SIGCHLD would have the run's own children reaped
   // before the run can wait for them.
   struct sigaction child {};
   child.sa_handler = SIG_DFL;
   sigemptyset(&child.sa_mask);
-  kept_child.changed = ignored(SIGCHLD) && sigaction(SIGCHLD, &child, &kept_child.before) == 0;
+  child_action.replaced = ignored(SIGCHLD) && sigaction(SIGCHLD, &child, &child_action.before) == 0;
   catching = true;
 }
 
 void release_interrupts() {
   if (!catching) return;
   for (std::size_t k = 0; k < std::size(kInterrupts); ++k)
-    if (kept_interrupts[k].changed) sigaction(kInterrupts[k], &kept_interrupts[k].before, nullptr);
-  if (kept_child.changed) sigaction(SIGCHLD, &kept_child.before, nullptr);
+    if (interrupt_actions[k].replaced) sigaction(kInterrupts[k], &interrupt_actions[k].before, nullptr);
+  if (child_action.replaced) sigaction(SIGCHLD, &child_action.before, nullptr);
   catching = false;
 }
 
@@ -113,30 +107,48 @@ int interrupt_signal() {
   return interrupted;
 }
 
-bool await_input(int fd) {
-  return await(fd, POLLIN);
+Wait await_ready(int fd, short events) {
+  pollfd p[2] = {{fd, events, 0}, {wake_read, POLLIN, 0}};
+  for (;;) {
+    if (interrupted != 0) return Wait::interrupted;
+    const int got = poll_call(p, wake_read >= 0 ? 2 : 1, -1);
+    if (interrupted != 0) return Wait::interrupted;
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return Wait::failed;
+    if (p[0].revents != 0) return Wait::ready;
+    // A byte with no interrupt recorded is a stale one: it must not wake
+    // every wait from now on.
+    if (p[1].revents != 0) drain_wake_pipe();
+  }
 }
 
-bool await_output(int fd) {
-  if (await(fd, POLLOUT)) return true;
-  pollfd p{fd, POLLOUT, 0};
-  return poll(&p, 1, 0) > 0;
+bool ready_now(int fd, short events) {
+  if (interrupted != 0) return false;
+  pollfd p{fd, events, 0};
+  const int got = poll_call(&p, 1, 0);
+  return got > 0 && interrupted == 0;
+}
+
+PollCall replace_poll_call(PollCall call) {
+  const PollCall previous = poll_call;
+  poll_call = call ? call : ::poll;
+  return previous;
 }
 
 void ignore_write_signals() {
   if (write_signals_ignored) return;
   write_signals_ignored = true;
-  sigemptyset(&ignored_here);
+  sigemptyset(&ignored_by_the_program);
   for (int sig : kWriteSignals) {
     if (ignored(sig)) continue;
     std::signal(sig, SIG_IGN);
-    sigaddset(&ignored_here, sig);
+    sigaddset(&ignored_by_the_program, sig);
   }
 }
 
 sigset_t signals_for_children_to_default() {
   ignore_write_signals();
-  return ignored_here;
+  return ignored_by_the_program;
 }
 
 void die_by_interrupt() {

@@ -4,8 +4,17 @@
 // SIGPIPE and SIGXFSZ are ignored, so a lost console or a file at its size
 // limit is a failed write. A signal ignored when the program started (nohup,
 // a script's background job) stays ignored, for the program and its children.
+//
+// Every wait of the run is a poll of the descriptor it waits on together
+// with a wake pipe that the handler writes a byte into. A signal that comes
+// before the poll leaves the byte there and the poll returns at once; one
+// that comes during the poll ends it; one that comes as the poll returns is
+// seen in the record read after it. So a wait never outlives an interrupt,
+// and the call that follows a wait (a read of what is there, a write into
+// a descriptor of the program's own that never blocks) cannot wait either.
 #pragma once
 
+#include <poll.h>
 #include <signal.h>
 
 namespace gral {
@@ -20,12 +29,22 @@ void release_interrupts();
 // The first interrupt since catch_interrupts; 0 while none came.
 int interrupt_signal();
 
-// Waits until fd has input; false, without waiting, once an interrupt has
-// been recorded, however long fd would keep the program waiting.
-bool await_input(int fd);
-// Waits until fd takes output. After an interrupt it does not wait: false
-// when fd would not take the output at once (a pipe nobody reads).
-bool await_output(int fd);
+// How a wait ended. A wait that failed is never taken for one that is ready.
+enum class Wait { ready, interrupted, failed };
+
+// Waits until fd is ready for events (or has hung up, or is in error, for
+// the read or write that follows to tell). Interrupted when an interrupt is
+// recorded before the wait, during it or as it returns: then nothing is
+// left to wait on, however long fd would keep the program waiting.
+Wait await_ready(int fd, short events);
+// Whether fd is ready for events at this moment, without waiting; false as
+// well when the look failed or an interrupt is recorded.
+bool ready_now(int fd, short events);
+
+// The poll through which every wait and look above is made; the previous
+// one is returned. Tests put a signal into a chosen call with it.
+using PollCall = int (*)(pollfd*, nfds_t, int);
+PollCall replace_poll_call(PollCall call);
 
 // SIGPIPE and SIGXFSZ ignored from now on, unless they were already.
 void ignore_write_signals();

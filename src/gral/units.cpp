@@ -1,20 +1,17 @@
 #include "gral/units.h"
 
 #include <fcntl.h>
-#include <poll.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <filesystem>
 #include <istream>
 #include <map>
 #include <memory>
 #include <ostream>
 
+#include "gral/fdbuffers.h"
+#include "gral/filesinuse.h"
 #include "gral/signals.h"
 
 namespace gral {
@@ -26,181 +23,10 @@ constexpr std::size_t kRecordKept = 64 * 1024;
 // A "line" that has not ended after this many characters is not a line (a
 // device or a file of zeros): the input counts as ended.
 constexpr std::size_t kLineGiveUp = 16 * 1024 * 1024;
-constexpr std::size_t kFileBuffer = 64 * 1024;
 
 // Set when output is lost, on the console or in a file; cleared when the
 // console is bound.
 bool output_was_lost = false;
-
-// The input buffer of the keyboard and of file units over their descriptor.
-// Only a read that would wait gives way to an interrupt, so a file of the
-// run's own is read to its end whatever came. A descriptor of the program's
-// own (a file unit) stays non-blocking, so a FIFO whose writer never came
-// ends at once; the keyboard's is shared with the shell and keeps its mode,
-// so it is read only once it has input. Before either waits, what the run
-// has written is written through: the question is on the screen and a
-// viewer shows what is drawn, while answers already there cost no write.
-class FdIn : public std::streambuf {
- public:
-  FdIn(int fd, bool owned)
-      : fd_(fd), owned_(owned), buf_(std::make_unique_for_overwrite<char[]>(kFileBuffer)) {}
-  ~FdIn() override {
-    if (owned_) ::close(fd_);
-  }
-  FdIn(const FdIn&) = delete;
-  FdIn& operator=(const FdIn&) = delete;
-
-  // Whether the end of input last given was an interrupt's, not the file's.
-  bool ended_by_interrupt() const { return interrupted_; }
-  // What was read ahead and not used goes back to a file that can seek, for
-  // the next program that reads it.
-  void give_back() {
-    const auto unused = egptr() - gptr();
-    if (unused > 0 && lseek(fd_, -unused, SEEK_CUR) >= 0) setg(eback(), egptr(), egptr());
-  }
-
- protected:
-  int_type underflow() override {
-    interrupted_ = false;
-    for (;;) {
-      if (!owned_ && !has_input() && !wait()) return traits_type::eof();
-      const ssize_t n = ::read(fd_, buf_.get(), kFileBuffer);
-      if (n > 0) {
-        setg(buf_.get(), buf_.get(), buf_.get() + n);
-        return traits_type::to_int_type(*gptr());
-      }
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0 && errno == EAGAIN && wait()) continue;
-      return traits_type::eof();
-    }
-  }
-
- private:
-  bool has_input() const {
-    pollfd p{fd_, POLLIN, 0};
-    return poll(&p, 1, 0) != 0;
-  }
-  bool wait() {
-    flush_units();
-    interrupted_ = !await_input(fd_);
-    return !interrupted_;
-  }
-
-  int fd_;
-  bool owned_;
-  bool interrupted_ = false;
-  std::unique_ptr<char[]> buf_;
-};
-
-// How much of `want` a descriptor that can keep the program waiting takes at
-// once, now that it takes output: what a pipe has room for, else one piece
-// that a pipe or terminal takes whole.
-std::size_t taken_at_once(int fd, std::size_t want) {
-  int queued = 0;
-  const int size = fcntl(fd, F_GETPIPE_SZ);
-  if (size > 0 && ioctl(fd, FIONREAD, &queued) == 0 && size > queued)
-    return std::min(want, static_cast<std::size_t>(size - queued));
-  return std::min<std::size_t>(want, PIPE_BUF);
-}
-
-// The output buffer of the console and of file units over their descriptor.
-// It keeps the error of the first write that failed, and whether that loss
-// was reported: a library buffer forgets why, and a file that could not be
-// written must be reported once, with the reason. Once output is lost,
-// nothing more is written, so the file ends where the medium ended it. A
-// pipe, FIFO or terminal is written only as far as it takes output without
-// waiting through an interrupt: after one, what it does not take at once is
-// dropped.
-class FileOut : public std::streambuf {
- public:
-  FileOut(int fd, bool owned)
-      : fd_(fd), owned_(owned), buf_(std::make_unique_for_overwrite<char[]>(kFileBuffer)) {
-    struct stat st {};
-    waits_ = fstat(fd, &st) != 0 || !S_ISREG(st.st_mode);
-    setp(buf_.get(), buf_.get() + kFileBuffer);
-  }
-  ~FileOut() override { close(); }
-  FileOut(const FileOut&) = delete;
-  FileOut& operator=(const FileOut&) = delete;
-
-  int error() const { return error_; }
-  // The error the first time it is asked for after the loss; 0 otherwise.
-  int take_unreported() {
-    if (error_ == 0 || reported_) return 0;
-    reported_ = true;
-    return error_;
-  }
-  // Writes what is pending and closes the descriptor (when it is the
-  // unit's own), once; the first error.
-  int close() {
-    if (fd_ < 0) return error_;
-    drain();
-    if (owned_ && ::close(fd_) != 0 && error_ == 0) lost(errno);
-    fd_ = -1;
-    return error_;
-  }
-
- protected:
-  int_type overflow(int_type c) override {
-    if (!drain()) return traits_type::eof();
-    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
-    *pptr() = traits_type::to_char_type(c);
-    pbump(1);
-    return c;
-  }
-  int sync() override { return drain() ? 0 : -1; }
-
- private:
-  // The buffer is emptied whether its bytes reach the file or not.
-  bool drain() {
-    const char* p = pbase();
-    auto left = static_cast<std::size_t>(pptr() - pbase());
-    setp(buf_.get(), buf_.get() + kFileBuffer);
-    while (left > 0 && error_ == 0) {
-      if (waits_ && !await_output(fd_)) {
-        lost(EINTR);
-        break;
-      }
-      const ssize_t n = ::write(fd_, p, waits_ ? taken_at_once(fd_, left) : left);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) {
-        lost(n < 0 ? errno : EIO);
-        break;
-      }
-      p += n;
-      left -= static_cast<std::size_t>(n);
-    }
-    return error_ == 0;
-  }
-  void lost(int e) {
-    error_ = e;
-    output_was_lost = true;
-  }
-
-  int fd_;
-  bool owned_;
-  bool waits_ = false;
-  int error_ = 0;
-  bool reported_ = false;
-  std::unique_ptr<char[]> buf_;
-};
-
-// Which file a descriptor reaches, whatever name led to it: a file, a pipe
-// or a terminal, that a write would cut short or mix into. Other devices
-// (/dev/null) are shared by every run and hold nothing.
-struct FileId {
-  dev_t dev = 0;
-  ino_t ino = 0;
-  bool operator==(const FileId&) const = default;
-};
-std::optional<FileId> held_file_id(int fd) {
-  struct stat st {};
-  if (fstat(fd, &st) != 0) return std::nullopt;
-  if (S_ISCHR(st.st_mode) ? !isatty(fd)
-                          : !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)))
-    return std::nullopt;
-  return FileId{st.st_dev, st.st_ino};
-}
 
 struct Unit {
   std::istream* in = nullptr;
@@ -231,24 +57,20 @@ void hold_closed_standard_descriptors() {
   }
 }
 
-// The keyboard and the screen as the process's standard input and output.
-FdIn& standard_input_buffer() {
-  static FdIn buf(0, false);
-  return buf;
-}
-std::istream& standard_input() {
-  static std::istream in(&standard_input_buffer());
-  return in;
-}
-std::ostream& standard_output() {
-  static FileOut buf(1, false);
-  static std::ostream out(&buf);
-  return out;
-}
+// The keyboard and the screen as the process's standard input and output,
+// over buffers made afresh each time they are bound.
+struct StandardConsole {
+  std::unique_ptr<FdIn> in_buf;
+  std::unique_ptr<FileOut> out_buf;
+  std::unique_ptr<std::istream> in;
+  std::unique_ptr<std::ostream> out;
+  std::optional<FileId> error_id;
+};
 
 struct Table {
   std::map<int, Unit> units;
   bool console_failed = false;
+  StandardConsole standard;
   Table() {
     ignore_write_signals();
     hold_closed_standard_descriptors();
@@ -262,15 +84,27 @@ struct Table {
     output_was_lost = false;
   }
   void bind_standard() {
-    bind(standard_input(), standard_output());
-    units[5].id = held_file_id(0);
-    units[6].id = held_file_id(1);
+    // What the screen was given reaches it before its buffer is replaced.
+    if (standard.out) standard.out->flush();
+    StandardConsole& c = standard;
+    c.out.reset();
+    c.in.reset();
+    c.out_buf = console_output(1);
+    c.in_buf = std::make_unique<FdIn>(0, false);
+    c.in = std::make_unique<std::istream>(c.in_buf.get());
+    c.out = std::make_unique<std::ostream>(c.out_buf.get());
+    bind(*c.in, *c.out);
+    units[5].id = file_id(0);
+    units[6].id = file_id(1);
+    c.error_id = file_id(2);
   }
-  // Whether a unit holds the file open; only those that write it, or any.
-  bool holds(const FileId& id, bool writing_only) const {
+  // Whether the run holds the file open; only as a file it writes, or in
+  // any way: a unit reading or writing it, or the standard error (written
+  // by whoever the run shares it with).
+  bool holds(const FileId& id, bool writers_only) const {
     for (const auto& [n, u] : units)
-      if ((u.out || (u.in && !writing_only)) && u.id == id) return true;
-    return false;
+      if ((u.out || (u.in && !writers_only)) && u.id == id) return true;
+    return !writers_only && standard.error_id == id;
   }
   // Pending console output reaches the device; a failure is kept for the
   // run's exit status.
@@ -311,13 +145,8 @@ std::optional<Line> bounded_line(std::istream& is) {
   is.getline(kept, sizeof kept);
   const auto got = static_cast<std::size_t>(is.gcount());
   if (got == 0 && is.fail()) return std::nullopt;
-  const bool ended = !is.fail() && !is.eof();
-  Line line{std::string(kept, got - (ended ? 1 : 0)), is.fail()};
-  if (ended && !line.text.empty() && line.text.back() == '\r') line.text.pop_back();
-  if (is.eof()) {
-    const auto* fd = dynamic_cast<const FdIn*>(is.rdbuf());
-    if (fd && fd->ended_by_interrupt()) return std::nullopt;
-  }
+  bool at_line_feed = !is.fail() && !is.eof();
+  Line line{std::string(kept, got - (at_line_feed ? 1 : 0)), is.fail()};
   if (line.cut) {
     is.clear(is.rdstate() & ~std::ios::failbit);
     is.ignore(kLineGiveUp + 1, '\n');
@@ -325,58 +154,14 @@ std::optional<Line> bounded_line(std::istream& is) {
       is.setstate(std::ios::failbit);
       return std::nullopt;
     }
+    at_line_feed = !is.eof();
   }
+  // Once an interrupt is recorded, a line without its line feed is all that
+  // will come of it, whether the input then ended or the read gave way: a
+  // name half typed is no answer, however long.
+  if (!at_line_feed && interrupt_signal() != 0) return std::nullopt;
+  if (!line.cut && !line.text.empty() && line.text.back() == '\r') line.text.pop_back();
   return line;
-}
-
-// Reads and writes wait again once the file is open. When that cannot be
-// set, the descriptor is closed and false returned.
-bool make_blocking_or_close(int fd) {
-  const int flags = fcntl(fd, F_GETFL);
-  if (flags != -1 && fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0) return true;
-  close(fd);
-  return false;
-}
-
-// Opens a file for reading without ever waiting: a FIFO without a writer
-// reads as empty, as the descriptor stays non-blocking. Only a regular file
-// or a pipe is accepted; a directory or a device is refused as a file that
-// cannot be opened, and so is a file the run is writing (its own plot file
-// read back as answers would never end).
-int open_for_reading(const std::string& path, bool create) {
-  if (create) {
-    int made = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (made < 0) return -1;
-    close(made);
-  }
-  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return -1;
-  struct stat st {};
-  const auto id = held_file_id(fd);
-  if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode)) ||
-      (id && table().holds(*id, true))) {
-    close(fd);
-    return -1;
-  }
-  return fd;
-}
-
-// Opens a file to be written from its start. A file the run holds open is
-// refused: cut short under its reader, or mixed into a file being written.
-// The file is compared as opened, and cut to nothing only then, so a name
-// swapped in between cannot make the file in use lose its text. A FIFO that
-// nobody reads is refused rather than waited for.
-int open_for_writing(const std::string& path) {
-  int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
-  if (fd < 0) return -1;
-  struct stat st {};
-  const auto id = held_file_id(fd);
-  if (fstat(fd, &st) != 0 || (id && table().holds(*id, false)) ||
-      (S_ISREG(st.st_mode) && ftruncate(fd, 0) != 0)) {
-    close(fd);
-    return -1;
-  }
-  return make_blocking_or_close(fd) ? fd : -1;
 }
 
 }  // namespace
@@ -426,18 +211,21 @@ bool open_unit(int unit, const std::string& name, std::string_view status, std::
   const std::string st = lowercase_without_blanks(status), ac = lowercase_without_blanks(action);
   std::string path = name;
   while (!path.empty() && path.back() == ' ') path.pop_back();
-  if (path.empty()) return false;
+  // A NUL byte would end the name where the system reads it: such a name
+  // names no file, rather than the one its first part names.
+  if (path.empty() || path.find('\0') != std::string::npos) return false;
   std::error_code ec;
   bool exists = fs::exists(path, ec);
   if (fs::is_directory(path, ec)) return false;
   if (st == "old" && !exists) return false;
   if (st == "new" && exists) return false;
+  const HeldFiles held = [](const FileId& id, bool writers_only) { return table().holds(id, writers_only); };
   Unit u;
   if (ac == "write") {
-    const int fd = open_for_writing(path);
+    const int fd = open_for_writing(path, held);
     if (fd < 0) return false;
-    u.id = held_file_id(fd);
-    auto f = std::make_unique<FileOut>(fd, true);
+    u.id = file_id(fd);
+    auto f = file_output(fd);
     u.file_out = f.get();
     u.buf = std::move(f);
     u.stream = std::make_unique<std::iostream>(u.buf.get());
@@ -446,9 +234,9 @@ bool open_unit(int unit, const std::string& name, std::string_view status, std::
     // Without an action the file is read; with a status that allows it, a
     // missing one is created first. Nothing here writes to such a unit.
     const bool create = ac != "read" && st != "old" && !exists;
-    const int fd = open_for_reading(path, create);
+    const int fd = open_for_reading(path, create, held);
     if (fd < 0) return false;
-    u.id = held_file_id(fd);
+    u.id = file_id(fd);
     u.buf = std::make_unique<FdIn>(fd, true);
     u.stream = std::make_unique<std::iostream>(u.buf.get());
     u.in = u.stream.get();
@@ -524,7 +312,7 @@ void close_file_units() {
 }
 
 void give_back_unread_input() {
-  standard_input_buffer().give_back();
+  if (auto& in = table().standard.in_buf) in->give_back();
 }
 
 }  // namespace gral

@@ -4,7 +4,7 @@
 // the program waits would never be seen, and the wait for it times out.
 // And as scripts meet it: answers already there cost no early write, a file
 // of answers is shared with the commands that follow, and lines may end in
-// CR LF.
+// CR LF, or in a CR at the end of the input.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -65,6 +65,11 @@ TEST_F(ConsoleProcess, ScriptsAroundTheProgram) {
        "crlf.cmd\ncrlf.ps\n"},
       {"printf '\\r\\n100\\r\\n\\r\\nkey.ps\\r\\n20\\r\\n\\r\\n9999\\r\\n' | \"$VPK\" >/dev/null; ls key*",
        "key.ps\n"},
+      // And a CR right before the end of the input: the keyboard's last line
+      // names the command file, whose own last line names the plot file.
+      {"printf '100\\n\\nstress.ps\\r' >c.cmd\n"
+       "printf '\\n5000\\n5001\\nc.cmd\\r' | \"$VPK\" >/dev/null; ls c.cmd stress*",
+       "c.cmd\nstress.ps\n"},
   };
   for (const auto& [line, printed] : cases) {
     const ProcessRun r = run_shell(line);

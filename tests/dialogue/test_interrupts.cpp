@@ -15,7 +15,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 #include "support/plotfiles.h"
 #include "support/process.h"
@@ -116,14 +115,17 @@ TEST_F(Interrupts, TheFirstOfTwoSignalsDecides) {
 
 // A console that nobody reads (a pager left alone, a stalled pipe) holds up
 // neither the signal nor the plot file: what the console does not take is
-// dropped, and the run ends at once.
+// dropped, and the run ends at once. The signal comes while the program
+// waits for the console to take more.
 TEST_F(Interrupts, AConsoleNobodyReadsHoldsNothingUp) {
   Interactive p;
+  ASSERT_TRUE(p.wait_for(" @             HIT RETURN TO CONTINUE\n"));
+  const std::string console = p.file_of(1);
   std::string answers = "\n10\n\ns.ps\n100\n2\n";
   // Each menu code that is none shows the menu again: far more than a pipe holds.
   for (int i = 0; i < 100; ++i) answers += "1\n";
   ASSERT_TRUE(p.type(answers));
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  ASSERT_TRUE(p.blocked_in([&](const BlockedCall& c) { return c.polls(console); }));
   ASSERT_TRUE(p.signal(SIGTERM));
   EXPECT_TRUE(p.ends_within(std::chrono::milliseconds(1000)));
   EXPECT_EQ(p.finish().signal, SIGTERM);
@@ -131,47 +133,59 @@ TEST_F(Interrupts, AConsoleNobodyReadsHoldsNothingUp) {
 }
 
 // An answer is a line: what was typed of one not yet ended when the signal
-// comes is no plot file name.
+// comes, while the program waits for the rest, is no plot file name, however
+// long.
 TEST_F(Interrupts, AHalfTypedLineIsNoAnswer) {
-  Interactive p;
-  for (const auto& [question, answer] : {std::pair{" @             HIT RETURN TO CONTINUE\n", ""},
-                                         {" Enter your choice\n", "100"},
-                                         {" Default = Yes\n", ""}}) {
-    ASSERT_TRUE(p.wait_for(question)) << "not shown: " << question;
-    ASSERT_TRUE(p.type(answer));
+  for (const std::string& half : {std::string("stre"), std::string(70000, 'a')}) {
+    SCOPED_TRACE(half.size());
+    Interactive p;
+    for (const auto& [question, answer] : {std::pair{" @             HIT RETURN TO CONTINUE\n", ""},
+                                           {" Enter your choice\n", "100"},
+                                           {" Default = Yes\n", ""}}) {
+      ASSERT_TRUE(p.wait_for(question)) << "not shown: " << question;
+      ASSERT_TRUE(p.type(answer));
+    }
+    ASSERT_TRUE(p.wait_for(" Enter PostScript plot file name\n"));
+    ASSERT_TRUE(p.type(half, std::chrono::milliseconds(5000), false));
+    const std::string keyboard = p.file_of(0);
+    ASSERT_TRUE(p.blocked_in([&](const BlockedCall& c) { return c.polls(keyboard); }));
+    ASSERT_TRUE(p.signal(SIGINT));
+    EXPECT_EQ(p.finish().signal, SIGINT);
+    // A name is read at 80 characters.
+    EXPECT_FALSE(std::filesystem::exists(half.substr(0, 80)));
   }
-  ASSERT_TRUE(p.wait_for(" Enter PostScript plot file name\n"));
-  ASSERT_TRUE(p.type("stre", std::chrono::milliseconds(5000), false));
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  ASSERT_TRUE(p.signal(SIGINT));
-  EXPECT_EQ(p.finish().signal, SIGINT);
-  EXPECT_FALSE(std::filesystem::exists("stre"));
 }
 
 // The host facts are asked by commands of their own at the start. A signal
-// then ends the run at its first question and spoils nothing: the facts
-// already written are read, a command the terminal's Ctrl-C ended is no
-// fault of the host, and no temporary file is left. Nor does a parent that
-// ignores SIGCHLD keep the program from waiting for its commands.
+// that comes while the program waits for such a command, sent to the
+// program alone (a supervisor, kill, timeout) or to the whole job (a
+// terminal's Ctrl-C), ends the command and the run at once: no warning, no
+// fact, no temporary file left. A command that has ended is read, not cut
+// short. Nor does a parent that ignores SIGCHLD keep the program from
+// waiting for its commands.
 TEST_F(Interrupts, HostFactsStandUpToSignalsAtTheStart) {
   std::filesystem::create_directory("slow");
-  std::ofstream("slow/sed") << "#!/bin/sh\nsleep 1\nexec /usr/bin/sed \"$@\"\n";
+  std::ofstream("slow/sed") << "#!/bin/sh\nsleep 30\nexec /usr/bin/sed \"$@\"\n";
   std::filesystem::permissions("slow/sed", std::filesystem::perms::owner_all);
   struct Case {
     Start start;
     int sig;
     bool to_group;
   };
+  const auto waits_for_a_command = [](const BlockedCall& c) {
+    return c.number == SYS_wait4 || c.polls("anon_inode:[pidfd]");
+  };
   for (const auto& [start, sig, to_group] :
-       {Case{{.path_first = "slow"}, SIGTERM, false}, Case{{.path_first = "slow"}, SIGINT, true},
-        Case{{.ignored = {SIGCHLD}}, 0, false}}) {
-    SCOPED_TRACE(sig);
+       {Case{{.path_first = "slow"}, SIGTERM, false}, Case{{.path_first = "slow"}, SIGINT, false},
+        Case{{.path_first = "slow"}, SIGINT, true}, Case{{.ignored = {SIGCHLD}}, 0, false}}) {
+    SCOPED_TRACE(std::to_string(sig) + (to_group ? " to the job" : ""));
     Interactive p(start);
     if (sig == 0) {
       ASSERT_TRUE(p.type("\n9999"));
     } else {
-      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      ASSERT_TRUE(p.blocked_in(waits_for_a_command));
       ASSERT_TRUE(to_group ? p.signal_group(sig) : p.signal(sig));
+      EXPECT_TRUE(p.ends_within(std::chrono::milliseconds(1000)));
     }
     const ProcessEnd end = p.finish();
     EXPECT_EQ(std::tuple(end.exited, end.signal, end.err), std::tuple(sig == 0, sig, ""));
@@ -180,8 +194,7 @@ TEST_F(Interrupts, HostFactsStandUpToSignalsAtTheStart) {
     EXPECT_TRUE(std::none_of(out.begin(), out.end(), [](const std::string& l) {
       return l.find("COULD NOT") != l.npos;
     })) << end.out;
-    // Read, not cut short; a command that was ended told nothing.
-    EXPECT_EQ(count(out, " @       CPU: unknown"), to_group ? 1 : 0);
+    EXPECT_EQ(count(out, " @       CPU: unknown"), sig == 0 ? 0 : 1);
     for (const auto& entry : std::filesystem::directory_iterator("."))
       EXPECT_EQ(entry.path().filename().string().find("_tmp_"), std::string::npos) << entry.path();
   }
@@ -205,9 +218,9 @@ TEST_F(Interrupts, EndAReplayedCommandFileToo) {
     ASSERT_TRUE(p.type(answer));
   }
   ASSERT_EQ(write(writer, "51\n", 3), 3);
-  // The console is written through only before the keyboard is read: give
-  // the program the time to reach the depth question's read.
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  // The signal comes while the program waits for the file's next line.
+  const std::string command_file = std::filesystem::absolute("slow.cmd").string();
+  ASSERT_TRUE(p.blocked_in([&](const BlockedCall& c) { return c.polls(command_file); }));
   ASSERT_TRUE(p.signal(SIGTERM));
   const ProcessEnd end = p.finish();
   close(writer);

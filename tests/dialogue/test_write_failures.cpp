@@ -105,18 +105,24 @@ TEST_F(WriteFailures, DefaultsFileThatCannotBeSaved) {
 
 // The keyboard's answers read from a file or a pipe: a plot file named as
 // that file would cut short the answers still to come, or be read back as
-// answers. Refused whatever the name, asked again, and the answers are left
-// as they were.
+// answers. So with the standard error's file, and the terminal the console
+// is on, by its name /dev/tty too. Refused whatever the name, asked again,
+// and the file in use is left as it was.
 TEST_F(WriteFailures, PlotFileOnTheFileTheKeyboardReadsIsRefused) {
-  const std::pair<std::string, std::string> cases[] = {{"keyboard.txt", "\"$VPK\" <keyboard.txt"},
-                                                       {"/dev/stdin", "cat keyboard.txt | \"$VPK\""},
-                                                       {"/proc/self/fd/0", "cat keyboard.txt | \"$VPK\""}};
-  for (const auto& [name, line] : cases) {
+  const std::tuple<std::string, std::string, std::string> cases[] = {
+      {"keyboard.txt", "\"$VPK\" <keyboard.txt", ""},
+      {"/dev/stdin", "cat keyboard.txt | \"$VPK\"", ""},
+      {"/proc/self/fd/0", "cat keyboard.txt | \"$VPK\"", ""},
+      {"e.txt", "\"$VPK\" <keyboard.txt 2>e.txt", "e.txt"},
+      // At a terminal of its own, whose line ends are left as the program writes them.
+      {"/dev/tty", "script -qec 'stty -onlcr; \"$VPK\" <keyboard.txt' /dev/null", ""}};
+  for (const auto& [name, line, in_use] : cases) {
     SCOPED_TRACE(name);
     const std::string answers = "\n10\n\n" + name + "\n\n1\nk.ps\n20\n\n9999\n";
     std::ofstream("keyboard.txt") << answers;
     const ProcessRun r = run_shell(line);
     EXPECT_EQ(std::tuple(r.status, r.err, file_text("keyboard.txt")), std::tuple(0, "", answers));
+    EXPECT_EQ(file_text(in_use.empty() ? "keyboard.txt" : in_use), in_use.empty() ? answers : "");
     EXPECT_TRUE(has_in_order(split_lines(r.out), {{" COULD NOT OPEN PostScript plot FILE"},
                                                   {" The PostScript plot file is closed"}}));
   }

@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,13 +12,17 @@
 #include <thread>
 
 #include "gral/cmdfile.h"
+#include "gral/fdbuffers.h"
 #include "gral/fileopen.h"
 #include "gral/platform.h"
 #include "gral/prompts.h"
 #include "gral/signals.h"
 #include "gral/units.h"
 #include "records/fixedtext.h"
+#include "support/blocked.h"
 #include "support/expect.h"
+#include "support/keyboard_pipe.h"
+#include "support/signal_in_poll.h"
 
 using namespace testing_support;
 
@@ -131,7 +136,7 @@ TEST(CommandFile, MenuStartsEndsAndHandsTheQuestionToTheKeyboard) {
 // A record keeps 64 KiB and the rest of its line is skipped. Only a regular
 // file or a pipe opens for reading, and a FIFO opens at once in either
 // direction: without a writer it reads as empty, without a reader it is
-// refused for writing.
+// refused for writing. A name holding a NUL byte opens nothing.
 TEST(Units, RecordsAreBoundedAndOnlyFilesAndPipesOpenWithoutWaiting) {
   TempDir dir;
   dir.file("long.txt", std::string(100000, 'a') + "b\nnext\n");
@@ -142,16 +147,18 @@ TEST(Units, RecordsAreBoundedAndOnlyFilesAndPipesOpenWithoutWaiting) {
   EXPECT_EQ(gral::read_record(15), std::nullopt);
   // name, status, action, whether it opens
   const std::tuple<std::string, std::string, std::string, bool> cases[] = {
-      {"fifo", "old", "read", true},    {"fifo", "unknown", "write", false},
-      {"folder", "old", "read", false}, {"/dev/zero", "old", "read", false},
-      {"zeros", "unknown", "", false},  {"/dev/null", "old", "read", false},
-      {"made.txt", "unknown", "", true}};
+      {"fifo", "old", "read", true},     {"fifo", "unknown", "write", false},
+      {"folder", "old", "read", false},  {"/dev/zero", "old", "read", false},
+      {"zeros", "unknown", "", false},   {"/dev/null", "old", "read", false},
+      {"made.txt", "unknown", "", true}, {std::string("str\0ess.ps", 10), "unknown", "write", false}};
   for (const auto& [name, status, action, opens] : cases) {
     EXPECT_EQ(gral::open_unit(20, name, status, action), opens) << name << " " << action;
     EXPECT_TRUE(!opens || gral::read_record(20) == std::nullopt) << name;
     gral::close_unit(20);
   }
   EXPECT_TRUE(std::filesystem::is_regular_file("made.txt"));
+  // A name holding a NUL names no file, not the file its first part names.
+  EXPECT_FALSE(std::filesystem::exists("str"));
 }
 
 // A file unit keeps the reason of its first lost write until its closing,
@@ -177,6 +184,13 @@ TEST(Units, FirstWriteErrorKeptUntilTheCloseAndSignalsIgnoredInTheProgramOnly) {
   gral::RealPlatform().run_command("grep SigIgn /proc/self/status", "ignored.txt");
   const unsigned long ignored = std::stoul(file_text("ignored.txt").substr(7), nullptr, 16);
   EXPECT_EQ(ignored & ((1ul << (SIGPIPE - 1)) | (1ul << (SIGXFSZ - 1))), 0ul);
+  // Nor do they get the interrupts' wake pipe: they have the descriptors
+  // they had before the interrupts were caught.
+  gral::RealPlatform().run_command("ls /proc/self/fd", "before.txt");
+  gral::catch_interrupts();
+  gral::RealPlatform().run_command("ls /proc/self/fd", "caught.txt");
+  gral::release_interrupts();
+  EXPECT_EQ(file_text("caught.txt"), file_text("before.txt"));
 }
 
 // A command file on unit 15 that is a FIFO whose writer is slow, its first
@@ -242,21 +256,71 @@ TEST(Units, AFileInUseSurvivesANameSwappedWhileItIsOpened) {
   gral::close_unit(15);
 }
 
-// An interrupt ends a read that waits, here on a command file whose writer
-// is slow, at once and for every later read; the signal is kept until the
-// next catch. A read that has its line gives it first.
-TEST(Units, AnInterruptEndsAWaitingReadAtOnce) {
+// An interrupt placed in the very poll it must meet, at a keyboard that a
+// program feeds: in the look that must not wait, before the wait, during it
+// or as it returns, with an answer, a half line or the end of the input
+// coming with it; and a read asleep because another reader took the line
+// the look saw. No record comes of it, and nothing waits on: a read found
+// asleep with the interrupt recorded is a fault, freed by a line typed late.
+TEST(Units, AnInterruptEndsEveryWaitForAnAnswerAtOnce) {
+  TempDir dir;
+  std::unique_ptr<KeyboardPipe> keyboard;
+  const auto answer_comes = [&] { keyboard->type("answer\n"); };
+  const auto input_ends = [&] { keyboard->end_input(); };
+  const auto another_takes_it = [] {
+    char line[64];
+    (void)!read(0, line, sizeof line);
+  };
+  const std::pair<std::string, Placement> cases[] = {
+      {"", {.when = When::during, .wait = false, .fd = 0}},
+      {"", {.when = When::during, .fd = 0}},
+      {"", {.when = When::before, .fd = 0}},
+      {"", {.when = When::as_it_returns, .fd = 0, .with = answer_comes}},
+      {"stre", {.when = When::as_it_returns, .fd = 0, .with = input_ends}},
+      {std::string(70000, 'a'), {.when = When::during, .fd = 0}},
+      {"answer\n", {.when = When::never, .wait = false, .fd = 0, .then = another_takes_it}},
+  };
+  for (const auto& [typed, placement] : cases) {
+    SCOPED_TRACE(typed.substr(0, 8) + " " + std::to_string(static_cast<int>(placement.when)));
+    keyboard = std::make_unique<KeyboardPipe>();
+    keyboard->type(typed);
+    gral::catch_interrupts();
+    std::optional<std::string> record;
+    bool typed_late = false;
+    {
+      SignalInPoll in_poll(placement);
+      int asleep_after = 0;
+      BlockedWatch watch([](const BlockedCall& c) { return c.reads(0); },
+                         [&](BlockedWatch& w) {
+                           if (gral::interrupt_signal() == 0) return w.signal(SIGTERM);
+                           if (++asleep_after == 2500) typed_late = true, keyboard->type("late\n");
+                         });
+      record = gral::read_record(5);
+      EXPECT_EQ(std::pair(in_poll.placed(), in_poll.waits_outliving_the_interrupt()), std::pair(true, 0));
+    }
+    EXPECT_EQ(std::tuple(record.has_value(), record.value_or("").substr(0, 8), gral::interrupt_signal(),
+                         typed_late),
+              std::tuple(false, "", SIGTERM, false));
+    gral::release_interrupts();
+    keyboard.reset();
+  }
+  gral::catch_interrupts();
+  gral::release_interrupts();
+}
+
+// On a command file whose writer is slow, the interrupt in the wait ends it
+// and every later read; the signal is kept until the next catch. A read that
+// has its line gives it first.
+TEST(Units, AnInterruptEndsAWaitingCommandFile) {
   TempDir dir;
   const int writer = slow_command_file();
   ASSERT_GE(writer, 0);
   gral::catch_interrupts();
   EXPECT_EQ(gral::read_record(15), "first");
-  std::thread later([] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    kill(getpid(), SIGTERM);
-  });
-  EXPECT_EQ(gral::read_record(15), std::nullopt);
-  later.join();
+  {
+    SignalInPoll in_poll({.signal = SIGTERM});
+    EXPECT_EQ(gral::read_record(15), std::nullopt);
+  }
   EXPECT_EQ(std::pair(gral::read_record(15), gral::interrupt_signal()),
             std::pair(std::optional<std::string>(), SIGTERM));
   gral::release_interrupts();
@@ -265,4 +329,35 @@ TEST(Units, AnInterruptEndsAWaitingReadAtOnce) {
   gral::release_interrupts();
   close(writer);
   gral::close_unit(15);
+}
+
+// A console nobody reads, a pipe or a socket: the wait for room gives way to
+// the interrupt placed in it, and the rest is dropped. Nothing is written
+// that could wait: a write found asleep is a fault, freed by reading.
+TEST(Units, AConsoleNobodyReadsGivesWayToAnInterrupt) {
+  for (const bool socket : {false, true}) {
+    SCOPED_TRACE(socket);
+    int ends[2];
+    ASSERT_EQ(socket ? socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) : pipe2(ends, O_CLOEXEC), 0);
+    gral::catch_interrupts();
+    std::atomic<bool> freed = false;
+    {
+      const auto console = gral::console_output(ends[1]);
+      std::ostream screen(console.get());
+      SignalInPoll in_poll({});
+      BlockedWatch watch([&](const BlockedCall& c) { return c.writes(ends[1]) || c.number == SYS_sendto; },
+                         [&](BlockedWatch&) {
+                           static char drained[1 << 16];
+                           freed = read(ends[0], drained, sizeof drained) > 0 || freed;
+                         });
+      // Far more than either holds.
+      for (int i = 0; i < 64; ++i) screen << std::string(1 << 16, 'm');
+      screen.flush();
+      EXPECT_EQ(std::tuple(in_poll.placed(), console->error(), freed.load()), std::tuple(true, EINTR, false));
+    }
+    close(ends[0]);
+    close(ends[1]);
+  }
+  gral::catch_interrupts();
+  gral::release_interrupts();
 }

@@ -2,16 +2,21 @@
 #include <pwd.h>
 #include <signal.h>
 #include <sys/utsname.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "gral/hostfacts.h"
+#include "gral/signals.h"
 #include "gral/text.h"
 #include "records/fixedtext.h"
 #include "support/expect.h"
+#include "support/signal_in_poll.h"
 
 using namespace testing_support;
 using HostFacts = OnFakeHost;
@@ -143,10 +148,49 @@ TEST_F(HostFacts, RealCommandsTakeTheNextFreeName) {
             std::tuple("a\n", "b\n", "run\n"));
 
   struct sigaction ignore {
-  }, before{};
+  }, before{}, released{};
   ignore.sa_handler = SIG_IGN;
   sigaction(SIGCHLD, &ignore, &before);
-  const gral::CommandResult r = gral::RealPlatform().run_command("echo run", "w_001.txt");
-  sigaction(SIGCHLD, &before, nullptr);
+  gral::CommandResult r = gral::RealPlatform().run_command("echo run", "w_001.txt");
   EXPECT_EQ(std::pair(r.cmdstat, std::filesystem::exists("w_001.txt")), std::pair(1, false));
+  // The run has SIGCHLD at its default while it catches the interrupts, and
+  // hands it back ignored.
+  gral::catch_interrupts();
+  EXPECT_EQ(gral::RealPlatform().run_command("echo run", "w_001.txt").cmdstat, 0);
+  gral::release_interrupts();
+  sigaction(SIGCHLD, &before, &released);
+  EXPECT_EQ(released.sa_handler, SIG_IGN);
+  // A command that cannot even be started leaves no file either.
+  r = gral::RealPlatform("no_such_shell").run_command("echo run", "u_001.txt");
+  EXPECT_EQ(std::pair(r.cmdstat, std::filesystem::exists("u_001.txt")), std::pair(1, false));
+}
+
+// An interrupt while the run waits for its command, before the wait or in
+// it: the command is sent the signal that came, reaped and its file
+// removed, and the wait ends at once, not when the command would have.
+TEST_F(HostFacts, AnInterruptEndsTheCommandWaitedFor) {
+  const std::string command =
+      "sh -c 'trap \"echo TERM >got.txt; kill $!; exit\" TERM; touch ready; sleep 20 & wait'";
+  // The signal comes once the command is there to take it.
+  const auto ready = [] {
+    while (!std::filesystem::exists("ready")) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  };
+  for (const When when : {When::before, When::during}) {
+    gral::catch_interrupts();
+    const auto start = std::chrono::steady_clock::now();
+    gral::CommandResult r;
+    {
+      SignalInPoll in_poll({.when = when, .with = ready});
+      r = gral::RealPlatform().run_command(command, "v_001.txt");
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(std::tuple(r.cmdstat, std::filesystem::exists("v_001.txt"), waitpid(-1, nullptr, WNOHANG)),
+              std::tuple(1, false, -1));
+    EXPECT_EQ(file_text("got.txt"), "TERM\n");
+    std::filesystem::remove("got.txt");
+    std::filesystem::remove("ready");
+    gral::release_interrupts();
+  }
+  gral::catch_interrupts();
+  gral::release_interrupts();
 }

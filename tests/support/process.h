@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "support/blocked.h"
 #include "support/console.h"
 
 namespace testing_support {
@@ -148,14 +149,16 @@ class Interactive {
       close(in[0]), close(in[1]);
       return;
     }
+    // The signals the program starts with at their defaults, and unblocked.
+    constexpr int kDefaults[] = {SIGPIPE, SIGXFSZ, SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGCHLD};
     sigset_t set;
     sigemptyset(&set);
-    for (int s : {SIGPIPE, SIGXFSZ, SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&set, s);
+    for (int s : kDefaults) sigaddset(&set, s);
     const std::string path = start.path_first + ":" + (getenv("PATH") ? getenv("PATH") : "/usr/bin:/bin");
     pid_ = fork();
     if (pid_ == 0) {
       setpgid(0, 0);
-      for (int s : {SIGPIPE, SIGXFSZ, SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGCHLD}) ::signal(s, SIG_DFL);
+      for (int s : kDefaults) ::signal(s, SIG_DFL);
       for (int s : start.ignored) ::signal(s, SIG_IGN);
       sigprocmask(SIG_UNBLOCK, &set, nullptr);
       const int err = open("err.txt", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
@@ -211,6 +214,14 @@ class Interactive {
     return true;
   }
   bool signal(int sig) { return pid_ > 0 && kill(pid_, sig) == 0; }
+  // Whether the program sleeps, within the timeout, in a call that `means`
+  // holds for: the call a signal is then sent into.
+  template <class Means>
+  bool blocked_in(Means means, ms timeout = ms(5000)) {
+    return pid_ > 0 && wait_until_blocked(pid_, pid_, means, timeout);
+  }
+  // The file the program's descriptor fd reaches, as /proc names it.
+  std::string file_of(int fd) const { return testing_support::file_of(pid_, fd); }
   bool signal_group(int sig) { return pid_ > 0 && kill(-pid_, sig) == 0; }
   void close_keyboard() {
     if (keyboard_ >= 0) close(keyboard_), keyboard_ = -1;
