@@ -48,9 +48,9 @@ class FdIn : public std::streambuf {
 // was reported: a library buffer forgets why, and a file that could not be
 // written must be reported once, with the reason. Once output is lost,
 // nothing more is written, so the file ends where the medium ended it. A
-// pipe, FIFO, socket or terminal is written without ever blocking, and
-// waited for only by the interrupt-aware wait: after an interrupt, what it
-// does not take at once is dropped.
+// pipe, FIFO, socket or terminal is written only as far as it takes output
+// at once, and waited for only in the interrupt-aware wait: after an
+// interrupt, what it does not take at once is dropped.
 class FileOut : public std::streambuf {
  public:
   // How writes reach the descriptor.

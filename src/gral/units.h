@@ -27,9 +27,10 @@ void bind_standard_console();
 bool write_record(int unit, std::string_view record);
 
 // Reads one record without its newline (and without a carriage return
-// right before it); nullopt at end of input or on a read error. A read that
-// would wait gives way to an interrupt: nullopt at once, and a line not yet
-// ended is not a record. Before the keyboard, or a command file that is a
+// right before it or the end of input); nullopt at end of input or on a
+// read error. A read that would wait gives way to an interrupt: nullopt at
+// once; and once an interrupt is recorded, a line without its newline is no
+// record, whether the input then ended or not. Before the keyboard, or a command file that is a
 // pipe, keeps the program waiting, standard output and every file being
 // written are written through, so the question is on the screen and a
 // viewer shows what is drawn. A record keeps at most 64 KiB; the rest of its
@@ -49,10 +50,11 @@ void give_back_unread_input();
 // reading must be a regular file or a pipe. Opening never waits: a FIFO
 // without a writer reads as empty, one without a reader is not opened for
 // writing. A file that the run holds open (the command file being
-// replayed, the standard input or output, whether a file, a pipe or a
-// terminal), reached by any name, is not opened for writing: it would be cut
-// short under the reader. Nor is a file the run is writing opened for
-// reading. Returns false when it cannot be opened.
+// replayed, the standard input, output or error, whether a file, a pipe or a
+// terminal), reached by any name (/dev/tty for the terminal), is not opened
+// for writing: it would be cut short under the reader. Nor is a file the run
+// is writing opened for reading. A name holding a NUL byte names no file.
+// Returns false when it cannot be opened.
 bool open_unit(int unit, const std::string& name, std::string_view status, std::string_view action);
 // Closes a unit, writing what is pending first. Gives the system's error
 // number of the first failed write, flush or close of the file since it was
