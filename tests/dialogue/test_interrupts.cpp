@@ -159,21 +159,23 @@ TEST_F(Interrupts, AHalfTypedLineIsNoAnswer) {
 // The host facts are asked by commands of their own at the start. A signal
 // that comes while the program waits for such a command, sent to the
 // program alone (a supervisor, kill, timeout) or to the whole job (a
-// terminal's Ctrl-C), ends the command and the run at once: no warning, no
-// fact, no temporary file left. A command that has ended is read, not cut
-// short. Nor does a parent that ignores SIGCHLD keep the program from
-// waiting for its commands.
+// terminal's Ctrl-C), ends the command, sent that same signal, and the run
+// at once: no warning, no fact, no temporary file left. Nor does a parent
+// that ignores SIGCHLD keep the program from waiting for its commands.
 TEST_F(Interrupts, HostFactsStandUpToSignalsAtTheStart) {
   std::filesystem::create_directory("slow");
-  std::ofstream("slow/sed") << "#!/bin/sh\nsleep 30\nexec /usr/bin/sed \"$@\"\n";
+  std::ofstream("slow/sed")
+      << "#!/bin/sh\nfor s in INT TERM; do trap \"echo $s >got; kill \\$!; exit\" $s; done\n"
+         "touch ready; sleep 30 & wait\n";
   std::filesystem::permissions("slow/sed", std::filesystem::perms::owner_all);
   struct Case {
     Start start;
     int sig;
     bool to_group;
   };
+  // The command is ready to take a signal: the program waits for it.
   const auto waits_for_a_command = [](const BlockedCall& c) {
-    return c.number == SYS_wait4 || c.polls("anon_inode:[pidfd]");
+    return std::filesystem::exists("ready") && (c.number == SYS_wait4 || c.polls("anon_inode:[pidfd]"));
   };
   for (const auto& [start, sig, to_group] :
        {Case{{.path_first = "slow"}, SIGTERM, false}, Case{{.path_first = "slow"}, SIGINT, false},
@@ -195,6 +197,9 @@ TEST_F(Interrupts, HostFactsStandUpToSignalsAtTheStart) {
       return l.find("COULD NOT") != l.npos;
     })) << end.out;
     EXPECT_EQ(count(out, " @       CPU: unknown"), sig == 0 ? 0 : 1);
+    EXPECT_EQ(file_text("got"), sig == SIGINT ? "INT\n" : sig == SIGTERM ? "TERM\n" : "");
+    std::filesystem::remove("got");
+    std::filesystem::remove("ready");
     for (const auto& entry : std::filesystem::directory_iterator("."))
       EXPECT_EQ(entry.path().filename().string().find("_tmp_"), std::string::npos) << entry.path();
   }

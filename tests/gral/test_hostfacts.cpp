@@ -2,21 +2,17 @@
 #include <pwd.h>
 #include <signal.h>
 #include <sys/utsname.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <thread>
 
 #include "gral/hostfacts.h"
 #include "gral/signals.h"
 #include "gral/text.h"
 #include "records/fixedtext.h"
 #include "support/expect.h"
-#include "support/signal_in_poll.h"
 
 using namespace testing_support;
 using HostFacts = OnFakeHost;
@@ -163,34 +159,4 @@ TEST_F(HostFacts, RealCommandsTakeTheNextFreeName) {
   // A command that cannot even be started leaves no file either.
   r = gral::RealPlatform("no_such_shell").run_command("echo run", "u_001.txt");
   EXPECT_EQ(std::pair(r.cmdstat, std::filesystem::exists("u_001.txt")), std::pair(1, false));
-}
-
-// An interrupt while the run waits for its command, before the wait or in
-// it: the command is sent the signal that came, reaped and its file
-// removed, and the wait ends at once, not when the command would have.
-TEST_F(HostFacts, AnInterruptEndsTheCommandWaitedFor) {
-  const std::string command =
-      "sh -c 'trap \"echo TERM >got.txt; kill $!; exit\" TERM; touch ready; sleep 20 & wait'";
-  // The signal comes once the command is there to take it.
-  const auto ready = [] {
-    while (!std::filesystem::exists("ready")) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  };
-  for (const When when : {When::before, When::during}) {
-    gral::catch_interrupts();
-    const auto start = std::chrono::steady_clock::now();
-    gral::CommandResult r;
-    {
-      SignalInPoll in_poll({.when = when, .with = ready});
-      r = gral::RealPlatform().run_command(command, "v_001.txt");
-    }
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
-    EXPECT_EQ(std::tuple(r.cmdstat, std::filesystem::exists("v_001.txt"), waitpid(-1, nullptr, WNOHANG)),
-              std::tuple(1, false, -1));
-    EXPECT_EQ(file_text("got.txt"), "TERM\n");
-    std::filesystem::remove("got.txt");
-    std::filesystem::remove("ready");
-    gral::release_interrupts();
-  }
-  gral::catch_interrupts();
-  gral::release_interrupts();
 }

@@ -1,6 +1,6 @@
 // The process's standard input made a pipe whose writing end the test holds,
-// with the console bound to it, as at a keyboard that a program feeds; the
-// standard input and the console are put back on destruction.
+// with the console bound to it, as at a keyboard that a program feeds; both
+// are put back on destruction.
 #pragma once
 
 #include <fcntl.h>
@@ -19,15 +19,12 @@ class KeyboardPipe {
     if (pipe2(ends, O_CLOEXEC) != 0) return;
     // Room for a line longer than a record keeps, typed at once.
     fcntl(ends[1], F_SETPIPE_SZ, 1 << 20);
-    dup2(ends[0], 0);
-    close(ends[0]);
-    writer_ = ends[1];
+    dup2(ends[0], 0), close(ends[0]), writer_ = ends[1];
     gral::bind_standard_console();
   }
   ~KeyboardPipe() {
     end_input();
-    dup2(saved_, 0);
-    close(saved_);
+    dup2(saved_, 0), close(saved_);
     gral::bind_standard_console();
   }
   KeyboardPipe(const KeyboardPipe&) = delete;
