@@ -5,15 +5,16 @@
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
-#include <string>
+#include <utility>
 
+#include "gral/filesinuse.h"
+#include "gral/seams.h"
 #include "gral/signals.h"
-#include "gral/units.h"
 
 namespace gral {
 namespace {
@@ -27,23 +28,26 @@ bool can_keep_waiting(int fd) {
 }
 
 // How much of `want` a shared descriptor takes at once, now that it takes
-// output: what a pipe has room for, else one piece that a pipe or terminal
-// takes whole.
+// output: what a pipe has room for; a terminal that polls writable has
+// room for one character at least and for no more that the program can
+// know, and more than its room would keep the write waiting.
 std::size_t taken_at_once(int fd, std::size_t want) {
   int queued = 0;
   const int size = fcntl(fd, F_GETPIPE_SZ);
   if (size > 0 && ioctl(fd, FIONREAD, &queued) == 0 && size > queued)
     return std::min(want, static_cast<std::size_t>(size - queued));
-  return std::min<std::size_t>(want, PIPE_BUF);
+  return std::min<std::size_t>(want, 1);
 }
 
 }  // namespace
 
-FdIn::FdIn(int fd, bool owned)
+FdIn::FdIn(int fd, bool owned, Mode mode, std::function<void()> before_waiting)
     : fd_(fd),
       owned_(owned),
-      can_wait_(can_keep_waiting(fd)),
-      buf_(std::make_unique_for_overwrite<char[]>(kFileBuffer)) {}
+      mode_(mode),
+      terminal_(isatty(fd) != 0),
+      before_waiting_(std::move(before_waiting)),
+      buf_(std::make_unique_for_overwrite<char[]>(kStreamBuffer)) {}
 
 FdIn::~FdIn() {
   if (owned_) ::close(fd_);
@@ -54,32 +58,84 @@ void FdIn::give_back() {
   if (unused > 0 && lseek(fd_, -unused, SEEK_CUR) >= 0) setg(eback(), egptr(), egptr());
 }
 
+ssize_t FdIn::read_without_waiting() {
+  switch (mode_) {
+    case Mode::socket:
+      return ::recv(fd_, buf_.get(), kStreamBuffer, MSG_DONTWAIT);
+    case Mode::pipe_nowait: {
+      iovec into{buf_.get(), kStreamBuffer};
+      return preadv2(fd_, &into, 1, -1, RWF_NOWAIT);
+    }
+    default:
+      return seams::read(fd_, buf_.get(), kStreamBuffer);
+  }
+}
+
 FdIn::int_type FdIn::underflow() {
   const auto wait = [this] {
-    flush_units();
-    return await_ready(fd_, POLLIN);
+    if (before_waiting_) before_waiting_();
+    return await_ready(fd_, POLLIN) == Wait::ready;
   };
   for (;;) {
-    if (can_wait_) {
-      // Once an interrupt is recorded, no read that could wait is started.
+    // Once an interrupt is recorded, nothing more is taken from input that
+    // could keep the run waiting.
+    if (mode_ != Mode::plain && interrupt_signal() != 0) return traits_type::eof();
+    // Where no description of the program's own can be had, a terminal's
+    // blocking one is read only once a look found input; a read emptied
+    // in between waits until the next line or signal.
+    if (mode_ == Mode::shared) {
+      if (ready_now(fd_, POLLIN) == 0 && !wait()) return traits_type::eof();
       if (interrupt_signal() != 0) return traits_type::eof();
-      // The keyboard's descriptor blocks: it is read only when it has input.
-      if (!owned_ && !ready_now(fd_, POLLIN) && wait() != Wait::ready) return traits_type::eof();
     }
-    const ssize_t n = ::read(fd_, buf_.get(), kFileBuffer);
+    const ssize_t n = read_without_waiting();
     if (n > 0) {
       setg(buf_.get(), buf_.get(), buf_.get() + n);
       return traits_type::to_int_type(*gptr());
     }
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0 && errno == EAGAIN && wait() == Wait::ready) continue;
+    if (n < 0 && errno == EAGAIN) {
+      if (wait()) continue;
+      return traits_type::eof();
+    }
+    // A kernel without the no-wait flag for pipes.
+    if (n < 0 && mode_ == Mode::pipe_nowait && (errno == EOPNOTSUPP || errno == EINVAL || errno == ENOSYS)) {
+      mode_ = Mode::shared;
+      continue;
+    }
+    // The end of the input, unless a terminal hung up (typed Ctrl-D is no
+    // hang-up).
+    if (terminal_ && (ready_now(fd_, 0) & POLLHUP) != 0) record_hangup();
     return traits_type::eof();
   }
 }
 
-FileOut::FileOut(int fd, bool owned, Mode mode)
-    : fd_(fd), owned_(owned), mode_(mode), buf_(std::make_unique_for_overwrite<char[]>(kFileBuffer)) {
-  setp(buf_.get(), buf_.get() + kFileBuffer);
+std::unique_ptr<FdIn> file_input(int fd, std::function<void()> before_waiting) {
+  const auto mode = can_keep_waiting(fd) ? FdIn::Mode::nonblocking : FdIn::Mode::plain;
+  return std::make_unique<FdIn>(fd, true, mode, std::move(before_waiting));
+}
+
+std::unique_ptr<FdIn> keyboard_input(int fd, std::function<void()> before_waiting) {
+  struct stat st {};
+  FdIn::Mode mode = FdIn::Mode::plain;
+  if (can_keep_waiting(fd) && fstat(fd, &st) == 0) {
+    if (S_ISSOCK(st.st_mode)) {
+      mode = FdIn::Mode::socket;
+    } else if (const int own = open_own_description(fd, O_RDONLY); own >= 0) {
+      return std::make_unique<FdIn>(own, true, FdIn::Mode::nonblocking, std::move(before_waiting));
+    } else {
+      mode = S_ISFIFO(st.st_mode) ? FdIn::Mode::pipe_nowait : FdIn::Mode::shared;
+    }
+  }
+  return std::make_unique<FdIn>(fd, false, mode, std::move(before_waiting));
+}
+
+FileOut::FileOut(int fd, bool owned, Mode mode, std::function<void()> on_loss)
+    : fd_(fd),
+      owned_(owned),
+      mode_(mode),
+      on_loss_(std::move(on_loss)),
+      buf_(std::make_unique_for_overwrite<char[]>(kStreamBuffer)) {
+  setp(buf_.get(), buf_.get() + kStreamBuffer);
 }
 
 FileOut::~FileOut() {
@@ -94,14 +150,14 @@ int FileOut::take_unreported() {
 
 int FileOut::close() {
   if (fd_ < 0) return error_;
-  drain();
-  if (owned_ && ::close(fd_) != 0 && error_ == 0) lost(errno);
+  write_and_clear();
+  if (owned_ && ::close(fd_) != 0 && error_ == 0) record_loss(errno);
   fd_ = -1;
   return error_;
 }
 
 FileOut::int_type FileOut::overflow(int_type c) {
-  if (!drain()) return traits_type::eof();
+  if (!write_and_clear()) return traits_type::eof();
   if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
   *pptr() = traits_type::to_char_type(c);
   pbump(1);
@@ -109,10 +165,10 @@ FileOut::int_type FileOut::overflow(int_type c) {
 }
 
 int FileOut::sync() {
-  return drain() ? 0 : -1;
+  return write_and_clear() ? 0 : -1;
 }
 
-ssize_t FileOut::put(const char* p, std::size_t n) {
+ssize_t FileOut::write_once(const char* p, std::size_t n) {
   switch (mode_) {
     case Mode::socket:
       return ::send(fd_, p, n, MSG_DONTWAIT | MSG_NOSIGNAL);
@@ -123,21 +179,34 @@ ssize_t FileOut::put(const char* p, std::size_t n) {
   }
 }
 
+// Until an interrupt, waits until the descriptor takes output; after one,
+// only looks: the closing lines go out where there is room, and nothing
+// waits for it. No room is a loss.
+bool FileOut::await_room() {
+  if (interrupt_signal() == 0) {
+    const Wait w = await_ready(fd_, POLLOUT);
+    if (w == Wait::ready) return true;
+    if (w == Wait::failed) {
+      record_loss(errno);
+      return false;
+    }
+  }
+  // A hang-up or an error is room too: the write tells what it is.
+  if (ready_now(fd_, POLLOUT) != 0) return true;
+  record_loss(EINTR);
+  return false;
+}
+
 // The buffer is emptied whether its bytes reach the file or not.
-bool FileOut::drain() {
+bool FileOut::write_and_clear() {
   const char* p = pbase();
   auto left = static_cast<std::size_t>(pptr() - pbase());
-  setp(buf_.get(), buf_.get() + kFileBuffer);
+  setp(buf_.get(), buf_.get() + kStreamBuffer);
   while (left > 0 && error_ == 0) {
-    // A blocking descriptor is written only once it takes output, and only
-    // what it takes then; an interrupt ends the wait for it.
-    if (mode_ == Mode::shared) {
-      if (const Wait w = await_ready(fd_, POLLOUT); w != Wait::ready) {
-        lost(w == Wait::interrupted ? EINTR : errno);
-        break;
-      }
-    }
-    const ssize_t n = put(p, left);
+    // A blocking descriptor is written only once it has room, and only what
+    // it takes then.
+    if (mode_ == Mode::shared && !await_room()) break;
+    const ssize_t n = write_once(p, left);
     if (n > 0) {
       p += n;
       left -= static_cast<std::size_t>(n);
@@ -145,39 +214,41 @@ bool FileOut::drain() {
     }
     if (n < 0 && errno == EINTR) continue;
     if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-      const Wait w = await_ready(fd_, POLLOUT);
-      if (w == Wait::ready) continue;
-      lost(w == Wait::interrupted ? EINTR : errno);
+      if (await_room()) continue;
       break;
     }
-    lost(n < 0 ? errno : EIO);
+    record_loss(n < 0 ? errno : EIO);
   }
   return error_ == 0;
 }
 
-void FileOut::lost(int e) {
+void FileOut::record_loss(int e) {
   error_ = e;
-  note_lost_output();
+  if (on_loss_) on_loss_();
 }
 
-std::unique_ptr<FileOut> file_output(int fd) {
+std::unique_ptr<FileOut> file_output(int fd, std::function<void()> on_loss) {
   struct stat st {};
   const bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-  return std::make_unique<FileOut>(fd, true, regular ? FileOut::Mode::plain : FileOut::Mode::own);
+  return std::make_unique<FileOut>(fd, true, regular ? FileOut::Mode::plain : FileOut::Mode::nonblocking,
+                                   std::move(on_loss));
 }
 
-std::unique_ptr<FileOut> console_output(int fd) {
+std::unique_ptr<FileOut> console_output(int fd, std::function<void()> on_loss) {
   struct stat st {};
-  if (!can_keep_waiting(fd) || fstat(fd, &st) != 0)
-    return std::make_unique<FileOut>(fd, false, FileOut::Mode::plain);
-  if (S_ISSOCK(st.st_mode)) return std::make_unique<FileOut>(fd, false, FileOut::Mode::socket);
-  // The same pipe, FIFO or terminal opened again: a description whose mode
-  // is the console's alone. A FIFO or pipe whose reader has gone cannot be
-  // opened so; writes to the shared one then fail as they must.
-  const std::string self = "/proc/self/fd/" + std::to_string(fd);
-  const int own = open(self.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (own >= 0) return std::make_unique<FileOut>(own, true, FileOut::Mode::own);
-  return std::make_unique<FileOut>(fd, false, FileOut::Mode::shared);
+  FileOut::Mode mode = FileOut::Mode::plain;
+  if (can_keep_waiting(fd) && fstat(fd, &st) == 0) {
+    if (S_ISSOCK(st.st_mode)) {
+      mode = FileOut::Mode::socket;
+    } else if (const int own = open_own_description(fd, O_WRONLY); own >= 0) {
+      return std::make_unique<FileOut>(own, true, FileOut::Mode::nonblocking, std::move(on_loss));
+    } else {
+      // A FIFO or pipe whose reader has gone cannot be opened again: writes
+      // to the shared one then fail as they must.
+      mode = FileOut::Mode::shared;
+    }
+  }
+  return std::make_unique<FileOut>(fd, false, mode, std::move(on_loss));
 }
 
 }  // namespace gral

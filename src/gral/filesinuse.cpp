@@ -22,7 +22,21 @@ std::optional<FileId> file_id(int fd) {
   return FileId{false, st.st_dev, st.st_ino};
 }
 
-int open_for_reading(const std::string& path, bool create, const HeldFiles& held) {
+int open_own_description(int fd, int flags) {
+  const auto id = file_id(fd);
+  if (!id) return -1;
+  const std::string names[] = {"/proc/self/fd/" + std::to_string(fd), id->terminal ? "/dev/tty" : ""};
+  for (const std::string& name : names) {
+    if (name.empty()) continue;
+    const int own = open(name.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (own < 0) continue;
+    if (file_id(own) == id) return own;
+    close(own);
+  }
+  return -1;
+}
+
+int open_for_reading(const std::string& path, bool create, const HeldFiles& in_use) {
   if (create) {
     const int made = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
     if (made < 0) return -1;
@@ -32,21 +46,21 @@ int open_for_reading(const std::string& path, bool create, const HeldFiles& held
   if (fd < 0) return -1;
   struct stat st {};
   const auto id = file_id(fd);
-  if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode)) || (id && held(*id, true))) {
+  if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode)) || (id && in_use(*id, true))) {
     close(fd);
     return -1;
   }
   return fd;
 }
 
-int open_for_writing(const std::string& path, const HeldFiles& held) {
+int open_for_writing(const std::string& path, const HeldFiles& in_use) {
   // O_NOCTTY: a terminal named as the plot file must not become the run's
   // controlling terminal by being opened.
   const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
   if (fd < 0) return -1;
   struct stat st {};
   const auto id = file_id(fd);
-  if (fstat(fd, &st) != 0 || (id && held(*id, false)) || (S_ISREG(st.st_mode) && ftruncate(fd, 0) != 0)) {
+  if (fstat(fd, &st) != 0 || (id && in_use(*id, false)) || (S_ISREG(st.st_mode) && ftruncate(fd, 0) != 0)) {
     close(fd);
     return -1;
   }

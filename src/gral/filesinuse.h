@@ -27,6 +27,15 @@ struct FileId {
 // is shared by every run and holds nothing) and when fd cannot be told.
 std::optional<FileId> file_id(int fd);
 
+// A description of the program's own of the file fd reaches, opened with
+// flags and non-blocking, never as the controlling terminal, closed on exec;
+// -1 when none can be had. It is used only when it is proved to be the same
+// file: a pty master opened again is a new pair, and /dev/tty opened in
+// another session is, opened again, the run's own terminal. A terminal of
+// another user, which its name does not open, is tried as /dev/tty, the
+// controlling terminal it may be.
+int open_own_description(int fd, int flags);
+
 // Whether the run holds the file: when writers_only, only as a file it is
 // writing.
 using HeldFiles = std::function<bool(const FileId& id, bool writers_only)>;
@@ -37,7 +46,7 @@ using HeldFiles = std::function<bool(const FileId& id, bool writers_only)>;
 // cannot be opened, and so is a file the run is writing (its own plot file
 // read back as answers would never end). With create, a missing file is
 // created first. The descriptor, or -1.
-int open_for_reading(const std::string& path, bool create, const HeldFiles& held);
+int open_for_reading(const std::string& path, bool create, const HeldFiles& in_use);
 
 // Opens a file to be written from its start, non-blocking: a FIFO whose
 // reader is slow is waited for by the writer, with the interrupts in view.
@@ -45,6 +54,6 @@ int open_for_reading(const std::string& path, bool create, const HeldFiles& held
 // nothing only then, so a name swapped in between cannot make the file in
 // use lose its text. A FIFO that nobody reads is refused rather than waited
 // for. The descriptor, or -1.
-int open_for_writing(const std::string& path, const HeldFiles& held);
+int open_for_writing(const std::string& path, const HeldFiles& in_use);
 
 }  // namespace gral

@@ -43,8 +43,11 @@ int end_of_input_status() {
 
 std::optional<std::string> read_answer(int unit) {
   end_if_interrupted();
-  if (auto line = read_record(unit)) return line;
+  auto line = read_record(unit);
+  // The signal may have come while the line was read: then it is no answer,
+  // and the run ends at the question it was asking.
   end_if_interrupted();
+  if (line) return line;
   if (iocom.LCMDOPEN && unit == iocom.IUNCMD) {
     command_file_ran_out();
     return std::nullopt;

@@ -7,6 +7,8 @@
 #include <csignal>
 #include <iterator>
 
+#include "gral/seams.h"
+
 namespace gral {
 namespace {
 
@@ -15,8 +17,6 @@ namespace {
 // at the record and its wait.
 volatile std::sig_atomic_t interrupted = 0;
 int wake_read = -1, wake_write = -1;
-
-PollCall poll_call = ::poll;
 
 constexpr int kInterrupts[] = {SIGINT, SIGTERM, SIGHUP};
 // A disposition the program replaced, to be put back on release.
@@ -111,7 +111,7 @@ Wait await_ready(int fd, short events) {
   pollfd p[2] = {{fd, events, 0}, {wake_read, POLLIN, 0}};
   for (;;) {
     if (interrupted != 0) return Wait::interrupted;
-    const int got = poll_call(p, wake_read >= 0 ? 2 : 1, -1);
+    const int got = seams::poll(p, wake_read >= 0 ? 2 : 1, -1);
     if (interrupted != 0) return Wait::interrupted;
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return Wait::failed;
@@ -122,17 +122,22 @@ Wait await_ready(int fd, short events) {
   }
 }
 
-bool ready_now(int fd, short events) {
-  if (interrupted != 0) return false;
+short ready_now(int fd, short events) {
   pollfd p{fd, events, 0};
-  const int got = poll_call(&p, 1, 0);
-  return got > 0 && interrupted == 0;
+  return seams::poll(&p, 1, 0) > 0 ? p.revents : 0;
 }
 
-PollCall replace_poll_call(PollCall call) {
-  const PollCall previous = poll_call;
-  poll_call = call ? call : ::poll;
-  return previous;
+void record_hangup() {
+  std::size_t k = 0;
+  while (kInterrupts[k] != SIGHUP) ++k;
+  if (!catching || !interrupt_actions[k].replaced) return;
+  // The handler may record a signal meanwhile: the first one decides.
+  sigset_t all, before;
+  sigemptyset(&all);
+  for (int sig : kInterrupts) sigaddset(&all, sig);
+  sigprocmask(SIG_BLOCK, &all, &before);
+  if (interrupted == 0) interrupted = SIGHUP;
+  sigprocmask(SIG_SETMASK, &before, nullptr);
 }
 
 void ignore_write_signals() {

@@ -37,14 +37,17 @@ enum class Wait { ready, interrupted, failed };
 // recorded before the wait, during it or as it returns: then nothing is
 // left to wait on, however long fd would keep the program waiting.
 Wait await_ready(int fd, short events);
-// Whether fd is ready for events at this moment, without waiting; false as
-// well when the look failed or an interrupt is recorded.
-bool ready_now(int fd, short events);
+// What fd is ready for at this moment (poll's revents, a hang-up and an
+// error included), without waiting; 0 when nothing or the look failed. A
+// look cannot hold up an interrupt, so it is made whether one is recorded or
+// not: it says nothing of the read or write that follows it.
+short ready_now(int fd, short events);
 
-// The poll through which every wait and look above is made; the previous
-// one is returned. Tests put a signal into a chosen call with it.
-using PollCall = int (*)(pollfd*, nfds_t, int);
-PollCall replace_poll_call(PollCall call);
+// The keyboard's terminal has hung up: that is SIGHUP, whichever of the
+// hang-up and the signal (which an interactive shell passes on later)
+// reaches the run first. Recorded as that interrupt unless one already is,
+// or unless SIGHUP is ignored: then the hang-up stays the end of input.
+void record_hangup();
 
 // SIGPIPE and SIGXFSZ ignored from now on, unless they were already.
 void ignore_write_signals();

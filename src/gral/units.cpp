@@ -49,10 +49,10 @@ struct Unit {
 void hold_closed_standard_descriptors() {
   for (int fd = 0; fd <= 2; ++fd) {
     if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
-    int held = open("/dev/null", O_RDONLY);
-    if (held >= 0 && held != fd) {
-      dup2(held, fd);
-      close(held);
+    int null_input = open("/dev/null", O_RDONLY);
+    if (null_input >= 0 && null_input != fd) {
+      dup2(null_input, fd);
+      close(null_input);
     }
   }
 }
@@ -89,8 +89,8 @@ struct Table {
     StandardConsole& c = standard;
     c.out.reset();
     c.in.reset();
-    c.out_buf = console_output(1);
-    c.in_buf = std::make_unique<FdIn>(0, false);
+    c.out_buf = console_output(1, note_lost_output);
+    c.in_buf = keyboard_input(0, flush_units);
     c.in = std::make_unique<std::istream>(c.in_buf.get());
     c.out = std::make_unique<std::ostream>(c.out_buf.get());
     bind(*c.in, *c.out);
@@ -219,13 +219,15 @@ bool open_unit(int unit, const std::string& name, std::string_view status, std::
   if (fs::is_directory(path, ec)) return false;
   if (st == "old" && !exists) return false;
   if (st == "new" && exists) return false;
-  const HeldFiles held = [](const FileId& id, bool writers_only) { return table().holds(id, writers_only); };
+  const HeldFiles files_in_use = [](const FileId& id, bool writers_only) {
+    return table().holds(id, writers_only);
+  };
   Unit u;
   if (ac == "write") {
-    const int fd = open_for_writing(path, held);
+    const int fd = open_for_writing(path, files_in_use);
     if (fd < 0) return false;
     u.id = file_id(fd);
-    auto f = file_output(fd);
+    auto f = file_output(fd, note_lost_output);
     u.file_out = f.get();
     u.buf = std::move(f);
     u.stream = std::make_unique<std::iostream>(u.buf.get());
@@ -234,10 +236,10 @@ bool open_unit(int unit, const std::string& name, std::string_view status, std::
     // Without an action the file is read; with a status that allows it, a
     // missing one is created first. Nothing here writes to such a unit.
     const bool create = ac != "read" && st != "old" && !exists;
-    const int fd = open_for_reading(path, create, held);
+    const int fd = open_for_reading(path, create, files_in_use);
     if (fd < 0) return false;
     u.id = file_id(fd);
-    u.buf = std::make_unique<FdIn>(fd, true);
+    u.buf = file_input(fd, flush_units);
     u.stream = std::make_unique<std::iostream>(u.buf.get());
     u.in = u.stream.get();
   }

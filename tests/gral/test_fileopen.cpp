@@ -1,9 +1,12 @@
 // Opening named files, and the command files that are opened through it.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -16,13 +19,14 @@
 #include "gral/fileopen.h"
 #include "gral/platform.h"
 #include "gral/prompts.h"
+#include "gral/runend.h"
 #include "gral/signals.h"
 #include "gral/units.h"
 #include "records/fixedtext.h"
 #include "support/blocked.h"
 #include "support/expect.h"
 #include "support/keyboard_pipe.h"
-#include "support/signal_in_poll.h"
+#include "support/signal_in_call.h"
 
 using namespace testing_support;
 
@@ -184,12 +188,21 @@ TEST(Units, FirstWriteErrorKeptUntilTheCloseAndSignalsIgnoredInTheProgramOnly) {
   gral::RealPlatform().run_command("grep SigIgn /proc/self/status", "ignored.txt");
   const unsigned long ignored = std::stoul(file_text("ignored.txt").substr(7), nullptr, 16);
   EXPECT_EQ(ignored & ((1ul << (SIGPIPE - 1)) | (1ul << (SIGXFSZ - 1))), 0ul);
-  // Nor do they get the interrupts' wake pipe: they have the descriptors
-  // they had before the interrupts were caught.
+  // Nor do they get the interrupts' wake pipe, or the descriptions of its
+  // own that the keyboard and the console on pipes are read and written
+  // through: they have the descriptors they had before.
   gral::RealPlatform().run_command("ls /proc/self/fd", "before.txt");
-  gral::catch_interrupts();
-  gral::RealPlatform().run_command("ls /proc/self/fd", "caught.txt");
-  gral::release_interrupts();
+  int screen[2];
+  ASSERT_EQ(pipe2(screen, O_CLOEXEC), 0);
+  const int saved_screen = fcntl(1, F_DUPFD_CLOEXEC, 0);
+  dup2(screen[1], 1);
+  {
+    KeyboardPipe keyboard;
+    gral::catch_interrupts();
+    gral::RealPlatform().run_command("ls /proc/self/fd", "caught.txt");
+    gral::release_interrupts();
+  }
+  dup2(saved_screen, 1), close(saved_screen), close(screen[0]), close(screen[1]);
   EXPECT_EQ(file_text("caught.txt"), file_text("before.txt"));
 }
 
@@ -256,54 +269,83 @@ TEST(Units, AFileInUseSurvivesANameSwappedWhileItIsOpened) {
   gral::close_unit(15);
 }
 
-// An interrupt placed in the very poll it must meet, at a keyboard that a
-// program feeds: in the look that must not wait, before the wait, during it
-// or as it returns, with an answer, a half line or the end of the input
-// coming with it; and a read asleep because another reader took the line
-// the look saw. No record comes of it, and nothing waits on: a read found
-// asleep with the interrupt recorded is a fault, freed by a line typed late.
+// An interrupt placed in the very call it must meet, at a keyboard that a
+// program feeds or a person types at: before the wait, during it or as it
+// returns, with an answer, a half line or the end of the input coming with
+// it; in the read, with the line there, or gone before it (a terminal
+// empties its input at Ctrl-C, another reader takes it). No line read then
+// is an answer: the run ends at the question, by the signal. A terminal
+// that hangs up is SIGHUP, unless SIGHUP is ignored: then the input ended.
+// A wait that fails is the end of the input, never a wait again. Nothing
+// waits on: a call found asleep with no interrupt recorded is sent one, and
+// with one recorded is freed by a line typed late.
 TEST(Units, AnInterruptEndsEveryWaitForAnAnswerAtOnce) {
   TempDir dir;
   std::unique_ptr<KeyboardPipe> keyboard;
   const auto answer_comes = [&] { keyboard->type("answer\n"); };
   const auto input_ends = [&] { keyboard->end_input(); };
-  const auto another_takes_it = [] {
-    char line[64];
-    (void)!read(0, line, sizeof line);
+  const auto input_emptied = [&] { keyboard->empty_input(); };
+  constexpr int kTerm = 128 + SIGTERM, kHup = 128 + SIGHUP, kInputEnded = 1;
+  struct Row {
+    std::string typed;
+    Keyboard kind;
+    Placement placement;
+    int status;  // the run's end
+    bool hangup_ignored = false;
   };
-  const std::pair<std::string, Placement> cases[] = {
-      {"", {.when = When::during, .wait = false, .fd = 0}},
-      {"", {.when = When::during, .fd = 0}},
-      {"", {.when = When::before, .fd = 0}},
-      {"", {.when = When::as_it_returns, .fd = 0, .with = answer_comes}},
-      {"stre", {.when = When::as_it_returns, .fd = 0, .with = input_ends}},
-      {std::string(70000, 'a'), {.when = When::during, .fd = 0}},
-      {"answer\n", {.when = When::never, .wait = false, .fd = 0, .then = another_takes_it}},
+  const Row rows[] = {
+      {"", Keyboard::pipe, {.when = When::during}, kTerm},
+      {"", Keyboard::pipe, {.when = When::before}, kTerm},
+      {"", Keyboard::pipe, {.when = When::as_it_returns, .with = answer_comes}, kTerm},
+      {"stre", Keyboard::pipe, {.when = When::as_it_returns, .with = input_ends}, kTerm},
+      {std::string(70000, 'a'), Keyboard::pipe, {.when = When::during}, kTerm},
+      {"", Keyboard::pipe, {.when = When::during, .call = Call::read}, kTerm},
+      {"answer\n", Keyboard::pipe, {.when = When::before, .call = Call::read}, kTerm},
+      {"answer\n", Keyboard::pipe, {.when = When::before, .call = Call::read, .with = input_emptied}, kTerm},
+      {"answer\n",
+       Keyboard::terminal,
+       {.when = When::before, .call = Call::read, .with = input_emptied},
+       kTerm},
+      {"", Keyboard::terminal, {.when = When::never, .with = input_ends}, kHup},
+      {"", Keyboard::terminal, {.when = When::never, .with = input_ends}, kInputEnded, true},
+      {"", Keyboard::pipe, {.when = When::never, .fails_with = ENOMEM}, kInputEnded},
   };
-  for (const auto& [typed, placement] : cases) {
-    SCOPED_TRACE(typed.substr(0, 8) + " " + std::to_string(static_cast<int>(placement.when)));
-    keyboard = std::make_unique<KeyboardPipe>();
-    keyboard->type(typed);
+  gral::run_end_hooks() = {};
+  gral::set_end_of_input_status(kInputEnded);
+  struct sigaction hangup_before {};
+  sigaction(SIGHUP, nullptr, &hangup_before);
+  for (const Row& row : rows) {
+    const Placement& placement = row.placement;
+    SCOPED_TRACE(row.typed.substr(0, 8) + " " + std::to_string(static_cast<int>(placement.when)) + " " +
+                 std::to_string(static_cast<int>(placement.call)) + " " + std::to_string(row.status));
+    keyboard = std::make_unique<KeyboardPipe>(row.kind);
+    keyboard->type(row.typed);
+    signal(SIGHUP, row.hangup_ignored ? SIG_IGN : SIG_DFL);
     gral::catch_interrupts();
-    std::optional<std::string> record;
+    std::optional<std::string> answer;
+    int status = -1;
     bool typed_late = false;
     {
-      SignalInPoll in_poll(placement);
+      SignalInCall in_call(placement);
       int asleep_after = 0;
-      BlockedWatch watch([](const BlockedCall& c) { return c.reads(0); },
+      BlockedWatch watch([](const BlockedCall& c) { return c.number == SYS_read || c.number == SYS_poll; },
                          [&](BlockedWatch& w) {
                            if (gral::interrupt_signal() == 0) return w.signal(SIGTERM);
                            if (++asleep_after == 2500) typed_late = true, keyboard->type("late\n");
                          });
-      record = gral::read_record(5);
-      EXPECT_EQ(std::pair(in_poll.placed(), in_poll.waits_outliving_the_interrupt()), std::pair(true, 0));
+      try {
+        answer = gral::read_answer(5);
+      } catch (const gral::RunEnd& end) {
+        status = end.status;
+      }
+      EXPECT_EQ(std::pair(in_call.placed(), in_call.waits_outliving_the_interrupt()), std::pair(true, 0));
     }
-    EXPECT_EQ(std::tuple(record.has_value(), record.value_or("").substr(0, 8), gral::interrupt_signal(),
-                         typed_late),
-              std::tuple(false, "", SIGTERM, false));
+    EXPECT_EQ(std::tuple(answer.value_or("-").substr(0, 8), status, typed_late),
+              std::tuple("-", row.status, false));
     gral::release_interrupts();
     keyboard.reset();
   }
+  sigaction(SIGHUP, &hangup_before, nullptr);
   gral::catch_interrupts();
   gral::release_interrupts();
 }
@@ -318,7 +360,7 @@ TEST(Units, AnInterruptEndsAWaitingCommandFile) {
   gral::catch_interrupts();
   EXPECT_EQ(gral::read_record(15), "first");
   {
-    SignalInPoll in_poll({.signal = SIGTERM});
+    SignalInCall in_poll({.signal = SIGTERM});
     EXPECT_EQ(gral::read_record(15), std::nullopt);
   }
   EXPECT_EQ(std::pair(gral::read_record(15), gral::interrupt_signal()),
@@ -331,33 +373,86 @@ TEST(Units, AnInterruptEndsAWaitingCommandFile) {
   gral::close_unit(15);
 }
 
-// A console nobody reads, a pipe or a socket: the wait for room gives way to
-// the interrupt placed in it, and the rest is dropped. Nothing is written
-// that could wait: a write found asleep is a fault, freed by reading.
+namespace {
+// A console that the program writes into and the end its reader reads: a
+// pipe, a socket, or a terminal's master side (which, opened again, would
+// be a new terminal), its slave passing every byte as it is.
+enum class ConsoleKind { pipe, socket, terminal_master };
+std::pair<int, int> console_ends(ConsoleKind kind) {
+  int ends[2] = {-1, -1};
+  if (kind == ConsoleKind::terminal_master) {
+    termios raw{};
+    cfmakeraw(&raw);
+    if (openpty(&ends[1], &ends[0], nullptr, &raw, nullptr) != 0) return {-1, -1};
+    fcntl(ends[0], F_SETFD, FD_CLOEXEC), fcntl(ends[1], F_SETFD, FD_CLOEXEC);
+  } else if ((kind == ConsoleKind::socket ? socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends)
+                                          : pipe2(ends, O_CLOEXEC)) != 0) {
+    return {-1, -1};
+  }
+  return {ends[1], ends[0]};
+}
+constexpr ConsoleKind kConsoleKinds[] = {ConsoleKind::pipe, ConsoleKind::socket,
+                                         ConsoleKind::terminal_master};
+}  // namespace
+
+// A console nobody reads: the wait for room gives way to the interrupt
+// placed in it, and the rest is dropped. Nothing is written that could
+// wait: a write found asleep is a fault, freed by reading.
 TEST(Units, AConsoleNobodyReadsGivesWayToAnInterrupt) {
-  for (const bool socket : {false, true}) {
-    SCOPED_TRACE(socket);
-    int ends[2];
-    ASSERT_EQ(socket ? socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) : pipe2(ends, O_CLOEXEC), 0);
+  for (const ConsoleKind kind : kConsoleKinds) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    const auto [writer, reader] = console_ends(kind);
+    ASSERT_GE(reader, 0);
     gral::catch_interrupts();
     std::atomic<bool> freed = false;
     {
-      const auto console = gral::console_output(ends[1]);
+      const auto console = gral::console_output(writer, nullptr);
       std::ostream screen(console.get());
-      SignalInPoll in_poll({});
-      BlockedWatch watch([&](const BlockedCall& c) { return c.writes(ends[1]) || c.number == SYS_sendto; },
-                         [&](BlockedWatch&) {
-                           static char drained[1 << 16];
-                           freed = read(ends[0], drained, sizeof drained) > 0 || freed;
-                         });
-      // Far more than either holds.
+      SignalInCall in_poll({});
+      BlockedWatch watch(
+          [&](const BlockedCall& c) { return c.number == SYS_write || c.number == SYS_sendto; },
+          [&](BlockedWatch&) {
+            static char drained[1 << 16];
+            freed = read(reader, drained, sizeof drained) > 0 || freed;
+          });
+      // Far more than any of them holds.
       for (int i = 0; i < 64; ++i) screen << std::string(1 << 16, 'm');
       screen.flush();
       EXPECT_EQ(std::tuple(in_poll.placed(), console->error(), freed.load()), std::tuple(true, EINTR, false));
     }
-    close(ends[0]);
-    close(ends[1]);
+    close(reader);
+    close(writer);
   }
   gral::catch_interrupts();
   gral::release_interrupts();
+}
+
+// What the console writes reaches the file it was given, its closing line
+// after an interrupt too, where there is room for it.
+TEST(Units, TheConsoleReachesItsOwnFileWithItsClosingLine) {
+  for (const ConsoleKind kind : kConsoleKinds) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    const auto [writer, reader] = console_ends(kind);
+    ASSERT_GE(reader, 0);
+    gral::catch_interrupts();
+    {
+      const auto console = gral::console_output(writer, nullptr);
+      std::ostream screen(console.get());
+      screen << " Enter your choice\n" << std::flush;
+      raise(SIGTERM);
+      screen << " ===> INTERRUPTED: RUN ENDED\n" << std::flush;
+      gral::release_interrupts();
+    }
+    std::string got;
+    char chunk[256];
+    pollfd there{reader, POLLIN, 0};
+    while (got.size() < 48 && poll(&there, 1, 2000) > 0) {
+      const ssize_t n = read(reader, chunk, sizeof chunk);
+      if (n <= 0) break;
+      got.append(chunk, static_cast<std::size_t>(n));
+    }
+    EXPECT_EQ(got, " Enter your choice\n ===> INTERRUPTED: RUN ENDED\n");
+    close(reader);
+    close(writer);
+  }
 }
