@@ -18,5 +18,7 @@ fi
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
+echo "==> Updating the package lists (apt-get update)" >&2
 $sudo apt-get update -qq
+echo "==> Installing ${need[*]} (apt-get install)" >&2
 $sudo apt-get install -y -qq "${need[@]}" >/dev/null
