@@ -39,12 +39,37 @@ std::size_t taken_at_once(int fd, std::size_t want) {
   return std::min<std::size_t>(want, 1);
 }
 
+// A descriptor the unit opened non-blocking.
+Access file_access(int fd) {
+  return can_keep_waiting(fd) ? Access::nonblocking : Access::plain;
+}
+
+// A standard descriptor is shared with the shell, whose mode must not
+// change: a pipe, FIFO or terminal is used through a description of the
+// program's own of the same file, where one can be had. Without one, a pipe
+// is read with the kernel's no-wait flag; a FIFO or pipe whose reader has
+// gone cannot be opened again, and writes to the shared one fail as they
+// must.
+struct Standard {
+  int fd;
+  bool owned;
+  Access access;
+};
+Standard standard_access(int fd, int flags) {
+  struct stat st {};
+  if (!can_keep_waiting(fd) || fstat(fd, &st) != 0) return {fd, false, Access::plain};
+  if (S_ISSOCK(st.st_mode)) return {fd, false, Access::socket};
+  if (const int own = open_own_description(fd, flags); own >= 0) return {own, true, Access::nonblocking};
+  const bool read_pipe = S_ISFIFO(st.st_mode) && flags == O_RDONLY;
+  return {fd, false, read_pipe ? Access::pipe_nowait : Access::shared};
+}
+
 }  // namespace
 
-FdIn::FdIn(int fd, bool owned, Mode mode, std::function<void()> before_waiting)
+FdIn::FdIn(int fd, bool owned, Access access, std::function<void()> before_waiting)
     : fd_(fd),
       owned_(owned),
-      mode_(mode),
+      access_(access),
       terminal_(isatty(fd) != 0),
       before_waiting_(std::move(before_waiting)),
       buf_(std::make_unique_for_overwrite<char[]>(kStreamBuffer)) {}
@@ -59,10 +84,10 @@ void FdIn::give_back() {
 }
 
 ssize_t FdIn::read_without_waiting() {
-  switch (mode_) {
-    case Mode::socket:
+  switch (access_) {
+    case Access::socket:
       return ::recv(fd_, buf_.get(), kStreamBuffer, MSG_DONTWAIT);
-    case Mode::pipe_nowait: {
+    case Access::pipe_nowait: {
       iovec into{buf_.get(), kStreamBuffer};
       return preadv2(fd_, &into, 1, -1, RWF_NOWAIT);
     }
@@ -79,11 +104,11 @@ FdIn::int_type FdIn::underflow() {
   for (;;) {
     // Once an interrupt is recorded, nothing more is taken from input that
     // could keep the run waiting.
-    if (mode_ != Mode::plain && interrupt_signal() != 0) return traits_type::eof();
+    if (access_ != Access::plain && interrupt_signal() != 0) return traits_type::eof();
     // Where no description of the program's own can be had, a terminal's
     // blocking one is read only once a look found input; a read emptied
     // in between waits until the next line or signal.
-    if (mode_ == Mode::shared) {
+    if (access_ == Access::shared) {
       if (ready_now(fd_, POLLIN) == 0 && !wait()) return traits_type::eof();
       if (interrupt_signal() != 0) return traits_type::eof();
     }
@@ -98,8 +123,9 @@ FdIn::int_type FdIn::underflow() {
       return traits_type::eof();
     }
     // A kernel without the no-wait flag for pipes.
-    if (n < 0 && mode_ == Mode::pipe_nowait && (errno == EOPNOTSUPP || errno == EINVAL || errno == ENOSYS)) {
-      mode_ = Mode::shared;
+    if (n < 0 && access_ == Access::pipe_nowait &&
+        (errno == EOPNOTSUPP || errno == EINVAL || errno == ENOSYS)) {
+      access_ = Access::shared;
       continue;
     }
     // The end of the input, unless a terminal hung up (typed Ctrl-D is no
@@ -110,29 +136,18 @@ FdIn::int_type FdIn::underflow() {
 }
 
 std::unique_ptr<FdIn> file_input(int fd, std::function<void()> before_waiting) {
-  const auto mode = can_keep_waiting(fd) ? FdIn::Mode::nonblocking : FdIn::Mode::plain;
-  return std::make_unique<FdIn>(fd, true, mode, std::move(before_waiting));
+  return std::make_unique<FdIn>(fd, true, file_access(fd), std::move(before_waiting));
 }
 
 std::unique_ptr<FdIn> keyboard_input(int fd, std::function<void()> before_waiting) {
-  struct stat st {};
-  FdIn::Mode mode = FdIn::Mode::plain;
-  if (can_keep_waiting(fd) && fstat(fd, &st) == 0) {
-    if (S_ISSOCK(st.st_mode)) {
-      mode = FdIn::Mode::socket;
-    } else if (const int own = open_own_description(fd, O_RDONLY); own >= 0) {
-      return std::make_unique<FdIn>(own, true, FdIn::Mode::nonblocking, std::move(before_waiting));
-    } else {
-      mode = S_ISFIFO(st.st_mode) ? FdIn::Mode::pipe_nowait : FdIn::Mode::shared;
-    }
-  }
-  return std::make_unique<FdIn>(fd, false, mode, std::move(before_waiting));
+  const Standard s = standard_access(fd, O_RDONLY);
+  return std::make_unique<FdIn>(s.fd, s.owned, s.access, std::move(before_waiting));
 }
 
-FileOut::FileOut(int fd, bool owned, Mode mode, std::function<void()> on_loss)
+FileOut::FileOut(int fd, bool owned, Access access, std::function<void()> on_loss)
     : fd_(fd),
       owned_(owned),
-      mode_(mode),
+      access_(access),
       on_loss_(std::move(on_loss)),
       buf_(std::make_unique_for_overwrite<char[]>(kStreamBuffer)) {
   setp(buf_.get(), buf_.get() + kStreamBuffer);
@@ -169,10 +184,10 @@ int FileOut::sync() {
 }
 
 ssize_t FileOut::write_once(const char* p, std::size_t n) {
-  switch (mode_) {
-    case Mode::socket:
+  switch (access_) {
+    case Access::socket:
       return ::send(fd_, p, n, MSG_DONTWAIT | MSG_NOSIGNAL);
-    case Mode::shared:
+    case Access::shared:
       return ::write(fd_, p, taken_at_once(fd_, n));
     default:
       return ::write(fd_, p, n);
@@ -205,7 +220,7 @@ bool FileOut::write_and_clear() {
   while (left > 0 && error_ == 0) {
     // A blocking descriptor is written only once it has room, and only what
     // it takes then.
-    if (mode_ == Mode::shared && !await_room()) break;
+    if (access_ == Access::shared && !await_room()) break;
     const ssize_t n = write_once(p, left);
     if (n > 0) {
       p += n;
@@ -228,27 +243,12 @@ void FileOut::record_loss(int e) {
 }
 
 std::unique_ptr<FileOut> file_output(int fd, std::function<void()> on_loss) {
-  struct stat st {};
-  const bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-  return std::make_unique<FileOut>(fd, true, regular ? FileOut::Mode::plain : FileOut::Mode::nonblocking,
-                                   std::move(on_loss));
+  return std::make_unique<FileOut>(fd, true, file_access(fd), std::move(on_loss));
 }
 
 std::unique_ptr<FileOut> console_output(int fd, std::function<void()> on_loss) {
-  struct stat st {};
-  FileOut::Mode mode = FileOut::Mode::plain;
-  if (can_keep_waiting(fd) && fstat(fd, &st) == 0) {
-    if (S_ISSOCK(st.st_mode)) {
-      mode = FileOut::Mode::socket;
-    } else if (const int own = open_own_description(fd, O_WRONLY); own >= 0) {
-      return std::make_unique<FileOut>(own, true, FileOut::Mode::nonblocking, std::move(on_loss));
-    } else {
-      // A FIFO or pipe whose reader has gone cannot be opened again: writes
-      // to the shared one then fail as they must.
-      mode = FileOut::Mode::shared;
-    }
-  }
-  return std::make_unique<FileOut>(fd, false, mode, std::move(on_loss));
+  const Standard s = standard_access(fd, O_WRONLY);
+  return std::make_unique<FileOut>(s.fd, s.owned, s.access, std::move(on_loss));
 }
 
 }  // namespace gral

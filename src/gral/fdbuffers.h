@@ -15,6 +15,15 @@ namespace gral {
 // The size of every unit's buffer, the console's included.
 inline constexpr std::size_t kStreamBuffer = 64 * 1024;
 
+// How a unit's descriptor is read or written.
+enum class Access {
+  plain,        // a regular file or a device that never keeps the program waiting
+  nonblocking,  // a non-blocking description of the program's own
+  socket,       // a socket, received from and sent to without waiting
+  pipe_nowait,  // a shared pipe, read with the kernel's no-wait flag
+  shared,       // a shared blocking description: used once a look or a wait found it ready
+};
+
 // The input buffer of the keyboard and of file units over their descriptor.
 // A look that found input says nothing of the read after it (a terminal
 // empties its input at Ctrl-C, another reader takes the line), so no read
@@ -27,15 +36,7 @@ inline constexpr std::size_t kStreamBuffer = 64 * 1024;
 // while answers already there cost no write.
 class FdIn : public std::streambuf {
  public:
-  // How the descriptor is read.
-  enum class Mode {
-    plain,        // a regular file or a device that never keeps a reader waiting
-    nonblocking,  // a non-blocking description of the program's own
-    socket,       // a socket, received from without waiting
-    pipe_nowait,  // a shared pipe, read with the kernel's no-wait flag
-    shared,       // a shared blocking description: read once a look found input
-  };
-  FdIn(int fd, bool owned, Mode mode, std::function<void()> before_waiting);
+  FdIn(int fd, bool owned, Access access, std::function<void()> before_waiting);
   ~FdIn() override;
   FdIn(const FdIn&) = delete;
   FdIn& operator=(const FdIn&) = delete;
@@ -52,7 +53,7 @@ class FdIn : public std::streambuf {
 
   int fd_;
   bool owned_;
-  Mode mode_;
+  Access access_;
   // A hung-up terminal no longer answers as one: known from the start.
   bool terminal_;
   std::function<void()> before_waiting_;
@@ -78,19 +79,11 @@ std::unique_ptr<FdIn> keyboard_input(int fd, std::function<void()> before_waitin
 // after an interrupt, it is written where it has room and the rest dropped.
 class FileOut : public std::streambuf {
  public:
-  // How writes reach the descriptor.
-  enum class Mode {
-    plain,        // a regular file or a device that never keeps a writer waiting
-    nonblocking,  // a non-blocking description of the program's own
-    socket,       // a socket, sent to without waiting
-    shared,       // a blocking descriptor shared with others: only what it has room for
-  };
-  FileOut(int fd, bool owned, Mode mode, std::function<void()> on_loss);
+  FileOut(int fd, bool owned, Access access, std::function<void()> on_loss);
   ~FileOut() override;
   FileOut(const FileOut&) = delete;
   FileOut& operator=(const FileOut&) = delete;
 
-  Mode mode() const { return mode_; }
   int error() const { return error_; }
   // The error the first time it is asked for after the loss; 0 otherwise.
   int take_unreported();
@@ -110,7 +103,7 @@ class FileOut : public std::streambuf {
 
   int fd_;
   bool owned_;
-  Mode mode_;
+  Access access_;
   std::function<void()> on_loss_;
   int error_ = 0;
   bool reported_ = false;

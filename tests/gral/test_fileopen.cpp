@@ -374,23 +374,41 @@ TEST(Units, AnInterruptEndsAWaitingCommandFile) {
 }
 
 namespace {
-// A console that the program writes into and the end its reader reads: a
-// pipe, a socket, or a terminal's master side (which, opened again, would
-// be a new terminal), its slave passing every byte as it is.
+// The console on a pipe, a socket, or a terminal's master side (which,
+// opened again, would be a new terminal, its slave passing every byte as it
+// is), with the interrupts caught afresh; `reader` is where its reader
+// reads.
 enum class ConsoleKind { pipe, socket, terminal_master };
-std::pair<int, int> console_ends(ConsoleKind kind) {
-  int ends[2] = {-1, -1};
-  if (kind == ConsoleKind::terminal_master) {
+struct ConsoleOn {
+  explicit ConsoleOn(ConsoleKind kind) {
+    int ends[2] = {-1, -1};
     termios raw{};
     cfmakeraw(&raw);
-    if (openpty(&ends[1], &ends[0], nullptr, &raw, nullptr) != 0) return {-1, -1};
-    fcntl(ends[0], F_SETFD, FD_CLOEXEC), fcntl(ends[1], F_SETFD, FD_CLOEXEC);
-  } else if ((kind == ConsoleKind::socket ? socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends)
-                                          : pipe2(ends, O_CLOEXEC)) != 0) {
-    return {-1, -1};
+    if (kind == ConsoleKind::terminal_master) {
+      if (openpty(&ends[1], &ends[0], nullptr, &raw, nullptr) == 0)
+        fcntl(ends[0], F_SETFD, FD_CLOEXEC), fcntl(ends[1], F_SETFD, FD_CLOEXEC);
+    } else if (kind == ConsoleKind::socket) {
+      (void)!socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends);
+    } else {
+      (void)!pipe2(ends, O_CLOEXEC);
+    }
+    writer = ends[1], reader = ends[0];
+    gral::catch_interrupts();
+    console = gral::console_output(writer, nullptr);
+    screen.rdbuf(console.get());
   }
-  return {ends[1], ends[0]};
-}
+  ~ConsoleOn() {
+    screen.rdbuf(nullptr);
+    console.reset();
+    // Caught afresh and released: no interrupt stays recorded for what follows.
+    gral::catch_interrupts();
+    gral::release_interrupts();
+    close(reader), close(writer);
+  }
+  int writer = -1, reader = -1;
+  std::unique_ptr<gral::FileOut> console;
+  std::ostream screen{nullptr};
+};
 constexpr ConsoleKind kConsoleKinds[] = {ConsoleKind::pipe, ConsoleKind::socket,
                                          ConsoleKind::terminal_master};
 }  // namespace
@@ -401,30 +419,20 @@ constexpr ConsoleKind kConsoleKinds[] = {ConsoleKind::pipe, ConsoleKind::socket,
 TEST(Units, AConsoleNobodyReadsGivesWayToAnInterrupt) {
   for (const ConsoleKind kind : kConsoleKinds) {
     SCOPED_TRACE(static_cast<int>(kind));
-    const auto [writer, reader] = console_ends(kind);
-    ASSERT_GE(reader, 0);
-    gral::catch_interrupts();
+    ConsoleOn c(kind);
+    ASSERT_GE(c.reader, 0);
     std::atomic<bool> freed = false;
-    {
-      const auto console = gral::console_output(writer, nullptr);
-      std::ostream screen(console.get());
-      SignalInCall in_poll({});
-      BlockedWatch watch(
-          [&](const BlockedCall& c) { return c.number == SYS_write || c.number == SYS_sendto; },
-          [&](BlockedWatch&) {
-            static char drained[1 << 16];
-            freed = read(reader, drained, sizeof drained) > 0 || freed;
-          });
-      // Far more than any of them holds.
-      for (int i = 0; i < 64; ++i) screen << std::string(1 << 16, 'm');
-      screen.flush();
-      EXPECT_EQ(std::tuple(in_poll.placed(), console->error(), freed.load()), std::tuple(true, EINTR, false));
-    }
-    close(reader);
-    close(writer);
+    SignalInCall in_poll({});
+    BlockedWatch watch([&](const BlockedCall& b) { return b.number == SYS_write || b.number == SYS_sendto; },
+                       [&](BlockedWatch&) {
+                         static char drained[1 << 16];
+                         freed = read(c.reader, drained, sizeof drained) > 0 || freed;
+                       });
+    // Far more than any of them holds.
+    for (int i = 0; i < 64; ++i) c.screen << std::string(1 << 16, 'm');
+    c.screen.flush();
+    EXPECT_EQ(std::tuple(in_poll.placed(), c.console->error(), freed.load()), std::tuple(true, EINTR, false));
   }
-  gral::catch_interrupts();
-  gral::release_interrupts();
 }
 
 // What the console writes reaches the file it was given, its closing line
@@ -432,27 +440,16 @@ TEST(Units, AConsoleNobodyReadsGivesWayToAnInterrupt) {
 TEST(Units, TheConsoleReachesItsOwnFileWithItsClosingLine) {
   for (const ConsoleKind kind : kConsoleKinds) {
     SCOPED_TRACE(static_cast<int>(kind));
-    const auto [writer, reader] = console_ends(kind);
-    ASSERT_GE(reader, 0);
-    gral::catch_interrupts();
-    {
-      const auto console = gral::console_output(writer, nullptr);
-      std::ostream screen(console.get());
-      screen << " Enter your choice\n" << std::flush;
-      raise(SIGTERM);
-      screen << " ===> INTERRUPTED: RUN ENDED\n" << std::flush;
-      gral::release_interrupts();
-    }
+    ConsoleOn c(kind);
+    ASSERT_GE(c.reader, 0);
+    c.screen << " Enter your choice\n" << std::flush;
+    raise(SIGTERM);
+    c.screen << " ===> INTERRUPTED: RUN ENDED\n" << std::flush;
     std::string got;
     char chunk[256];
-    pollfd there{reader, POLLIN, 0};
-    while (got.size() < 48 && poll(&there, 1, 2000) > 0) {
-      const ssize_t n = read(reader, chunk, sizeof chunk);
-      if (n <= 0) break;
+    pollfd there{c.reader, POLLIN, 0};
+    for (ssize_t n = 0; got.size() < 48 && poll(&there, 1, 2000) > 0 && (n = read(c.reader, chunk, 256)) > 0;)
       got.append(chunk, static_cast<std::size_t>(n));
-    }
     EXPECT_EQ(got, " Enter your choice\n ===> INTERRUPTED: RUN ENDED\n");
-    close(reader);
-    close(writer);
   }
 }
