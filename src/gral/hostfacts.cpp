@@ -51,13 +51,22 @@ struct Query {
   std::string_view fallback;
 };
 
-// clang-format off
-// stamp, what, file, run, redirect, command length, record length, fallback
-constexpr Query kCpuQuery{kHardinfo, "CPU INFO", "cpu_info_tmp_001.txt",
-                          "sed -n '/name/{s/.*: //p;q}' /proc/cpuinfo", ">", 65, 50, "unknown"};
-constexpr Query kVersionQuery{kOsversion, "SYSTEM VERSION", "sys_version_tmp_001.txt",
-                              "uname -r", " > ", 60, 8, "Linux"};
-// clang-format on
+constexpr Query kCpuQuery{.stamp = kHardinfo,
+                          .what = "CPU INFO",
+                          .file = "cpu_info_tmp_001.txt",
+                          .run = "sed -n '/name/{s/.*: //p;q}' /proc/cpuinfo",
+                          .redirect = ">",
+                          .command_len = 65,
+                          .record_len = 50,
+                          .fallback = "unknown"};
+constexpr Query kVersionQuery{.stamp = kOsversion,
+                              .what = "SYSTEM VERSION",
+                              .file = "sys_version_tmp_001.txt",
+                              .run = "uname -r",
+                              .redirect = " > ",
+                              .command_len = 60,
+                              .record_len = 8,
+                              .fallback = "Linux"};
 
 // Commands started ahead of the routine that reads their file.
 std::function<gral::CommandResult()> started[2];

@@ -15,6 +15,8 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <optional>
+#include <vector>
 
 #include "gral/signals.h"
 
@@ -79,34 +81,6 @@ int create_output(std::string& path, std::string& why) {
   }
 }
 
-// How long a command sent the user's interrupt has to end by it before it
-// is killed: a command that takes the signal for its own may tidy up, but
-// not hold up the run.
-constexpr auto kGraceAfterInterrupt = std::chrono::milliseconds(200);
-
-// Reaps the child; false when it cannot be waited for.
-bool reap(pid_t pid, int& status) {
-  while (waitpid(pid, &status, 0) < 0)
-    if (errno != EINTR) return false;
-  return true;
-}
-
-// Sends the child the interrupt that came, as make does, gives it the grace
-// to end by it, kills it when it did not, and reaps it.
-void end_child(pid_t pid) {
-  kill(pid, interrupt_signal());
-  int status = 0;
-  const auto until = std::chrono::steady_clock::now() + kGraceAfterInterrupt;
-  while (waitpid(pid, &status, WNOHANG) == 0) {
-    if (std::chrono::steady_clock::now() >= until) {
-      kill(pid, SIGKILL);
-      reap(pid, status);
-      return;
-    }
-    usleep(2000);
-  }
-}
-
 // The child's process descriptor, readable once it has ended; -1 where the
 // system has none.
 int process_descriptor(pid_t pid) {
@@ -118,44 +92,83 @@ int process_descriptor(pid_t pid) {
 #endif
 }
 
+using Clock = std::chrono::steady_clock;
+
+// How long the commands sent the user's interrupt have to end by it before
+// they are killed: a command that takes the signal for its own may tidy up,
+// but not hold up the run. They are sent it together and share the one
+// grace, so that commands that ignore it cost the run one grace, not one
+// each.
+constexpr auto kGraceAfterInterrupt = std::chrono::milliseconds(200);
+// How often, in microseconds, a child is looked at in the grace where no
+// process descriptor tells when it ends.
+constexpr useconds_t kLookInGrace = 2000;
+
+// The run's children started and not yet reaped, and the end of their
+// grace once they have been sent the interrupt.
+std::vector<pid_t> running;
+std::optional<Clock::time_point> grace_ends;
+
+// The time left of the grace. The first wait to see the interrupt starts
+// it, sending every child still running the signal that came, as make
+// does, so that none waits for its turn.
+std::chrono::milliseconds grace_left() {
+  if (!grace_ends) {
+    for (pid_t pid : running) kill(pid, interrupt_signal());
+    grace_ends = Clock::now() + kGraceAfterInterrupt;
+  }
+  return std::chrono::ceil<std::chrono::milliseconds>(*grace_ends - Clock::now());
+}
+
+// A descriptor that could not be polled is closed and not polled again:
+// the child is then waited for without it.
+void give_up(int& child) {
+  close(child);
+  child = -1;
+}
+
 enum class ChildEnd { exited, interrupted, lost };
 
 // Waits for a child of the run's and gives its wait status, or the error of
 // a wait that failed. A command that has ended is the run's whatever came
-// after: its output is read. One still running when an interrupt is
-// recorded, before the wait or during it, is ended and reaped, and the run
-// goes on at once. The wait is a poll of the child's process descriptor
-// beside the interrupts' wake; where the system gives none, a wait for the
-// child that the signal cuts short.
+// after: its output is read. Once an interrupt is recorded, before the wait
+// or during it, the child has what is left of the shared grace to end, is
+// killed when it has not, is reaped, and the run goes on at once. Until
+// then the wait is a poll of the child's process descriptor beside the
+// interrupts' wake; in the grace, a poll of the descriptor alone, for the
+// time left. Where the system gives none, a wait for the child that the
+// signal cuts short, and in the grace a look every few milliseconds.
 ChildEnd wait_for_child(pid_t pid, int& status, int& error) {
   int child = process_descriptor(pid);
-  ChildEnd end = ChildEnd::lost;
+  bool interrupted = false, killed = false;
+  error = 0;
   for (;;) {
-    const pid_t got = waitpid(pid, &status, WNOHANG);
-    if (got == pid) {
-      end = ChildEnd::exited;
-      break;
+    const bool blocking = killed || (child < 0 && interrupt_signal() == 0);
+    const pid_t got = waitpid(pid, &status, blocking ? 0 : WNOHANG);
+    if (got < 0 && errno != EINTR) error = errno;
+    if (got == pid || error != 0) break;
+    if (interrupt_signal() == 0) {
+      if (child >= 0 && await_ready(child, POLLIN) == Wait::failed) give_up(child);
+      continue;
     }
-    if (got < 0 && errno != EINTR) {
-      error = errno;
-      break;
-    }
-    if (interrupt_signal() != 0) {
-      end_child(pid);
-      end = ChildEnd::interrupted;
-      break;
-    }
-    if (child >= 0) {
-      if (await_ready(child, POLLIN) != Wait::failed) continue;
-      close(child);
-      child = -1;
-    } else if (waitpid(pid, &status, 0) == pid) {
-      end = ChildEnd::exited;
-      break;
+    interrupted = true;
+    const std::chrono::milliseconds left = grace_left();
+    if (left.count() <= 0) {
+      kill(pid, SIGKILL);
+      killed = true;
+    } else if (child >= 0) {
+      pollfd p{child, POLLIN, 0};
+      const int ready = ::poll(&p, 1, static_cast<int>(left.count()));
+      if ((ready < 0 && errno != EINTR) || (ready > 0 && (p.revents & POLLNVAL) != 0)) give_up(child);
+    } else {
+      usleep(kLookInGrace);
     }
   }
   if (child >= 0) close(child);
-  return end;
+  std::erase(running, pid);
+  if (running.empty()) grace_ends.reset();
+  if (interrupted) return ChildEnd::interrupted;
+  return error == 0 ? ChildEnd::exited : ChildEnd::lost;
 }
 
 }  // namespace
@@ -224,6 +237,7 @@ std::function<CommandResult()> RealPlatform::start_command(const std::string& co
     unlink(file.c_str());
     return [failed, file] { return not_run(std::strerror(failed), file); };
   }
+  running.push_back(pid);
   return [pid, file] {
     int status = 0, error = 0;
     const ChildEnd end = wait_for_child(pid, status, error);

@@ -162,12 +162,22 @@ TEST_F(Interrupts, AHalfTypedLineIsNoAnswer) {
 // terminal's Ctrl-C), ends the command, sent that same signal, and the run
 // at once: no warning, no fact, no temporary file left. Nor does a parent
 // that ignores SIGCHLD keep the program from waiting for its commands.
+// Commands that ignore the signal share one short grace before they die.
 TEST_F(Interrupts, HostFactsStandUpToSignalsAtTheStart) {
   std::filesystem::create_directory("slow");
   std::ofstream("slow/sed")
       << "#!/bin/sh\nfor s in INT TERM; do trap \"echo $s >got; kill \\$!; exit\" $s; done\n"
          "touch ready; sleep 30 & wait\n";
   std::filesystem::permissions("slow/sed", std::filesystem::perms::owner_all);
+  // Each writes down when the signal came; the later of the two to be ready
+  // tells that both are.
+  std::filesystem::create_directory("deaf");
+  for (const std::string name : {"deaf/sed", "deaf/uname"}) {
+    std::ofstream(name) << "#!/bin/sh\ntrap 'date +%s%N >>deaf/times; echo TERM >got; kill $!' TERM\n"
+                           "touch $0_ready; [ -e deaf/sed_ready ] && [ -e deaf/uname_ready ] && touch ready\n"
+                           "while :; do sleep 30 & wait; done\n";
+    std::filesystem::permissions(name, std::filesystem::perms::owner_all);
+  }
   struct Case {
     Start start;
     int sig;
@@ -179,8 +189,9 @@ TEST_F(Interrupts, HostFactsStandUpToSignalsAtTheStart) {
   };
   for (const auto& [start, sig, to_group] :
        {Case{{.path_first = "slow"}, SIGTERM, false}, Case{{.path_first = "slow"}, SIGINT, false},
-        Case{{.path_first = "slow"}, SIGINT, true}, Case{{.ignored = {SIGCHLD}}, 0, false}}) {
-    SCOPED_TRACE(std::to_string(sig) + (to_group ? " to the job" : ""));
+        Case{{.path_first = "slow"}, SIGINT, true}, Case{{.ignored = {SIGCHLD}}, 0, false},
+        Case{{.path_first = "deaf"}, SIGTERM, false}}) {
+    SCOPED_TRACE(start.path_first + " " + std::to_string(sig) + (to_group ? " to the job" : ""));
     Interactive p(start);
     if (sig == 0) {
       ASSERT_TRUE(p.type("\n9999"));
@@ -198,6 +209,10 @@ TEST_F(Interrupts, HostFactsStandUpToSignalsAtTheStart) {
     })) << end.out;
     EXPECT_EQ(count(out, " @       CPU: unknown"), sig == 0 ? 0 : 1);
     EXPECT_EQ(file_text("got"), sig == SIGINT ? "INT\n" : sig == SIGTERM ? "TERM\n" : "");
+    // Both got it together, not the second after the first one's grace.
+    long long first = 0, second = 0;
+    std::ifstream("deaf/times") >> first >> second;
+    EXPECT_LE(std::llabs(second - first), 100'000'000) << "ns apart";
     std::filesystem::remove("got");
     std::filesystem::remove("ready");
     for (const auto& entry : std::filesystem::directory_iterator("."))

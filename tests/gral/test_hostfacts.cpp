@@ -13,6 +13,7 @@
 #include "gral/text.h"
 #include "records/fixedtext.h"
 #include "support/expect.h"
+#include "support/signal_in_poll.h"
 
 using namespace testing_support;
 using HostFacts = OnFakeHost;
@@ -126,7 +127,8 @@ TEST_F(HostFacts, RealPlatformReportsThisMachine) {
 
 // A command's file takes the first free number after regular files; it stops
 // at anything else, and after 999. A command that cannot be waited for (its
-// parent ignoring SIGCHLD has it reaped unseen) leaves no file behind.
+// parent ignoring SIGCHLD has it reaped unseen) leaves no file behind. No
+// command leaves a descriptor open, not even one ended by an interrupt.
 TEST_F(HostFacts, RealCommandsTakeTheNextFreeName) {
   ASSERT_EQ(std::system("echo a >x_001.txt; echo b >x_002.txt; mkfifo y_002.txt; echo c >z_999.txt"), 0);
   // file asked for, file named, cmdstat, cmdmsg
@@ -152,11 +154,23 @@ TEST_F(HostFacts, RealCommandsTakeTheNextFreeName) {
   // The run has SIGCHLD at its default while it catches the interrupts, and
   // hands it back ignored.
   gral::catch_interrupts();
+  const auto open_descriptors = [] {
+    return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+  };
+  const auto descriptors = open_descriptors();
   EXPECT_EQ(gral::RealPlatform().run_command("echo run", "w_001.txt").cmdstat, 0);
+  {
+    SignalInPoll in_poll({});
+    r = gral::RealPlatform().run_command("sleep 30", "w_002.txt");
+  }
+  EXPECT_EQ(std::tuple(r.cmdmsg, open_descriptors()), std::tuple("ended by the interrupt", descriptors));
   gral::release_interrupts();
   sigaction(SIGCHLD, &before, &released);
   EXPECT_EQ(released.sa_handler, SIG_IGN);
   // A command that cannot even be started leaves no file either.
   r = gral::RealPlatform("no_such_shell").run_command("echo run", "u_001.txt");
   EXPECT_EQ(std::pair(r.cmdstat, std::filesystem::exists("u_001.txt")), std::pair(1, false));
+  // The interrupt recorded here is no later test's.
+  gral::catch_interrupts();
+  gral::release_interrupts();
 }
