@@ -13,7 +13,7 @@
 #include "gral/text.h"
 #include "records/fixedtext.h"
 #include "support/expect.h"
-#include "support/signal_in_poll.h"
+#include "support/signal_in_call.h"
 
 using namespace testing_support;
 using HostFacts = OnFakeHost;
@@ -160,7 +160,7 @@ TEST_F(HostFacts, RealCommandsTakeTheNextFreeName) {
   const auto descriptors = open_descriptors();
   EXPECT_EQ(gral::RealPlatform().run_command("echo run", "w_001.txt").cmdstat, 0);
   {
-    SignalInPoll in_poll({});
+    SignalInCall in_poll({});
     r = gral::RealPlatform().run_command("sleep 30", "w_002.txt");
   }
   EXPECT_EQ(std::tuple(r.cmdmsg, open_descriptors()), std::tuple("ended by the interrupt", descriptors));
