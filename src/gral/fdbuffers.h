@@ -38,8 +38,6 @@ class FdIn : public std::streambuf {
  public:
   FdIn(int fd, bool owned, Access access, std::function<void()> before_waiting);
   ~FdIn() override;
-  FdIn(const FdIn&) = delete;
-  FdIn& operator=(const FdIn&) = delete;
 
   // What was read ahead and not used goes back to a file that can seek, for
   // the next program that reads it.
@@ -81,8 +79,6 @@ class FileOut : public std::streambuf {
  public:
   FileOut(int fd, bool owned, Access access, std::function<void()> on_loss);
   ~FileOut() override;
-  FileOut(const FileOut&) = delete;
-  FileOut& operator=(const FileOut&) = delete;
 
   int error() const { return error_; }
   // The error the first time it is asked for after the loss; 0 otherwise.

@@ -40,33 +40,37 @@ void store(std::string& out, std::string_view value, std::size_t own) {
 // itself creates the file, at the first free number from the query's name on,
 // and hands it to the command run without its redirection; the command as
 // shown redirects to the file actually used.
+// The command run, how the command as shown redirects to the file, and the
+// length of the routine's command field that shows it.
+struct Command {
+  std::string_view run;
+  std::string_view redirect;
+  std::size_t length;
+};
+// The record read back: its length, and the fallback when there is none.
+struct Record {
+  std::size_t length;
+  std::string_view fallback;
+};
 struct Query {
   Stamp stamp;
   std::string_view what;  // as the warnings name it
   std::string_view file;  // the first name tried
-  std::string_view run;
-  std::string_view redirect;
-  std::size_t command_len;
-  std::size_t record_len;
-  std::string_view fallback;
+  Command command;
+  Record record;
 };
 
-constexpr Query kCpuQuery{.stamp = kHardinfo,
-                          .what = "CPU INFO",
-                          .file = "cpu_info_tmp_001.txt",
-                          .run = "sed -n '/name/{s/.*: //p;q}' /proc/cpuinfo",
-                          .redirect = ">",
-                          .command_len = 65,
-                          .record_len = 50,
-                          .fallback = "unknown"};
+constexpr Query kCpuQuery{
+    .stamp = kHardinfo,
+    .what = "CPU INFO",
+    .file = "cpu_info_tmp_001.txt",
+    .command = {.run = "sed -n '/name/{s/.*: //p;q}' /proc/cpuinfo", .redirect = ">", .length = 65},
+    .record = {.length = 50, .fallback = "unknown"}};
 constexpr Query kVersionQuery{.stamp = kOsversion,
                               .what = "SYSTEM VERSION",
                               .file = "sys_version_tmp_001.txt",
-                              .run = "uname -r",
-                              .redirect = " > ",
-                              .command_len = 60,
-                              .record_len = 8,
-                              .fallback = "Linux"};
+                              .command = {.run = "uname -r", .redirect = " > ", .length = 60},
+                              .record = {.length = 8, .fallback = "Linux"}};
 
 // Commands started ahead of the routine that reads their file.
 std::function<gral::CommandResult()> started[2];
@@ -76,7 +80,7 @@ std::function<gral::CommandResult()>& slot(const Query& q) {
 }
 
 void start(const Query& q) {
-  slot(q) = gral::platform().start_command(std::string(q.run), std::string(q.file));
+  slot(q) = gral::platform().start_command(std::string(q.command.run), std::string(q.file));
 }
 
 enum class Details { command, file };
@@ -113,7 +117,7 @@ void warn(const Query& q, const Warning& w, const std::string& file, const std::
   int_detail(u, "cmdstat  =", r.cmdstat);
   text_detail(u, "cmdmsg   =", fixed::fit(r.cmdmsg, kMessageLen));
   if (w.with_setting) {
-    gral::put1x(u, "=> SETTING " + std::string(q.what) + " = " + std::string(q.fallback));
+    gral::put1x(u, "=> SETTING " + std::string(q.what) + " = " + std::string(q.record.fallback));
   }
   gral::put_rule(u, gral::kFrameRule, '/');
 }
@@ -126,7 +130,8 @@ std::optional<std::string> query_record(const Query& q) {
   if (!slot(q)) start(q);
   const gral::CommandResult r = std::exchange(slot(q), nullptr)();
   const std::string& file = r.file;
-  std::string command = fixed::fit(std::string(q.run) + std::string(q.redirect) + file, q.command_len);
+  std::string command =
+      fixed::fit(std::string(q.command.run) + std::string(q.command.redirect) + file, q.command.length);
   if (r.cmdstat != 0) {
     warn(q, {"COULD NOT DETERMINE " + what, Details::command, true}, file, command, r);
     return std::nullopt;
@@ -137,14 +142,14 @@ std::optional<std::string> query_record(const Query& q) {
   }
   std::optional<std::string> record;
   if (auto line = gral::read_record(kUnit)) {
-    record = fixed::fit(*line, q.record_len);
+    record = fixed::fit(*line, q.record.length);
   } else {
     // The command ran but wrote nothing (the fact is missing on this host).
     warn(q, {"COULD NOT READ " + what + " FILE", Details::file, true}, file, command, r);
   }
   gral::close_unit(kUnit);
 
-  command = fixed::fit("rm " + file, q.command_len);
+  command = fixed::fit("rm " + file, q.command.length);
   gral::CommandResult rm = gral::platform().remove_file(file);
   if (rm.cmdstat != 0)
     warn(q, {"COULD NOT REMOVE " + what + " FILE", Details::command, false}, file, command, rm);
@@ -180,7 +185,7 @@ void hostname(std::string& name) {
 void osversion(std::string& vers) {
   std::optional<std::string> record = query_record(kVersionQuery);
   if (!record) {
-    store(vers, kVersionQuery.fallback, 13);
+    store(vers, kVersionQuery.record.fallback, 13);
     return;
   }
   store(vers, "Linux_" + gral::trimmed(*record), 13);
@@ -189,7 +194,7 @@ void osversion(std::string& vers) {
 void hardinfo(std::string& info) {
   std::optional<std::string> record = query_record(kCpuQuery);
   if (!record) {
-    store(info, kCpuQuery.fallback, 30);
+    store(info, kCpuQuery.record.fallback, 30);
     return;
   }
   // Intel's long brand prefix would crowd the model out of the field. Only a
